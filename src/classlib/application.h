@@ -1,0 +1,82 @@
+// application.h: the application object: title, main form, message loop,
+// message hook, hint timing and the standard exception report.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "classlib/exception.h"
+#include "classlib/messages.h"
+
+class QApplication;
+class QWidget;
+
+namespace classlib {
+
+class TForm;
+
+// Sees each message that the loop takes before it is delivered; setting
+// Handled stops the message there.
+using TMessageEvent = std::function<void(TMessage& Msg, bool& Handled)>;
+
+class TApplication : public QObject {
+  Q_OBJECT
+
+ public:
+  TApplication();
+  ~TApplication() override;
+
+  // Creates the Qt application once; later calls do nothing.
+  void Initialize(int& argc, char** argv);
+
+  QString Title() const { return title_; }
+  void SetTitle(const QString& title);
+
+  // Creates a form of class T, stores it in `ref`; the first form so created
+  // becomes the main form. The application owns its forms.
+  template <typename T>
+  void CreateForm(T*& ref) {
+    ref = new T(nullptr);
+    AdoptForm(ref);
+  }
+  TForm* MainForm() const { return mainForm_; }
+
+  // Runs the message loop until Terminate or the main form closes. Returns at
+  // once when termination was requested before the loop started.
+  void Run();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+  void ProcessMessages();
+
+  // How long a tool tip stays up, in milliseconds.
+  int HintHidePause() const { return hintHidePause_; }
+  void SetHintHidePause(int ms) { hintHidePause_ = ms; }
+
+  TMessageEvent OnMessage;
+  // Offers a message to OnMessage; returns true when it was handled there.
+  bool HookMessage(TMessage& message);
+
+  // The standard report: a stop box with the message and "." appended,
+  // captioned with the title.
+  void ShowException(const Exception& e);
+
+  // Destroys the forms (the main form last) so that their destruction
+  // handlers run while the application object still exists.
+  void DestroyForms();
+
+ private:
+  void AdoptForm(TForm* form);
+
+  std::unique_ptr<QApplication> qapp_;
+  QString title_;
+  TForm* mainForm_ = nullptr;
+  bool terminated_ = false;
+  int hintHidePause_ = 2500;
+};
+
+// The one application object.
+extern TApplication* Application;
+
+}  // namespace classlib

@@ -1,0 +1,30 @@
+// messages.h: window messages and replaceable window procedures.
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+#include <functional>
+
+namespace classlib {
+
+using TObject = QObject;
+
+// A message as a window procedure sees it. `Result` is what the sender of the
+// message gets back.
+struct TMessage {
+  std::uint32_t Msg = 0;
+  std::intptr_t WParam = 0;
+  std::intptr_t LParam = 0;
+  std::int32_t Result = 0;
+};
+
+using TWndMethod = std::function<void(TMessage&)>;
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+inline constexpr std::uint32_t WM_PAINT = 0x000F;
+inline constexpr std::uint32_t WM_ERASEBKGND = 0x0014;
+inline constexpr std::uint32_t WM_SYSCOMMAND = 0x0112;
+inline constexpr std::intptr_t SC_MINIMIZE = 0xF020;
+inline constexpr std::intptr_t SC_RESTORE = 0xF120;
+
+}  // namespace classlib

@@ -1,0 +1,2 @@
+// surface.cpp: placeholder.
+#include "platform/surface.h"

@@ -1,0 +1,1 @@
+#include "shell/instance_guard.h"

@@ -1,0 +1,2 @@
+// instance_guard.h: placeholder.
+#pragma once

@@ -1,0 +1,28 @@
+// image_compare.h: exact comparison of surfaces, with pictures of a failure.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "platform/surface.h"
+
+namespace testsupport {
+
+// Builds a surface from ASCII art: one string per row, each character looked
+// up in the legend ("." -> silver, "#" -> black, ...).
+platform::Surface FromArt(std::initializer_list<std::string_view> rows,
+                          std::initializer_list<std::pair<char, platform::Color>> legend);
+
+// Passes when both surfaces have the same size and pixels. Otherwise names the
+// first differing pixel and writes NAME-actual.png, NAME-expected.png and
+// NAME-diff.png into the test output folder.
+::testing::AssertionResult SameImage(const std::string& name,
+                                     const platform::Surface& actual,
+                                     const platform::Surface& expected);
+
+// Writes the surface as a PNG into the test output folder; returns the path.
+std::string SavePng(const std::string& name, const platform::Surface& surface);
+
+}  // namespace testsupport
