@@ -1,0 +1,113 @@
+// puzzle.cpp: the 5 x 5 piece map with its selection rule, slides, completion and deal.
+#include "puzzle/puzzle.h"
+
+#include <bitset>
+#include <cassert>
+
+#include "puzzle/random.h"
+
+namespace puzzle {
+
+namespace {
+
+bool IsCell(int cell) { return cell >= 0 && cell < kCellCount; }
+
+// Draws the next number and reduces it to a piece number. NextRandom never
+// returns a negative value, so the remainder is a valid piece.
+int DrawPiece(Random& random, int& draws) {
+  ++draws;
+  return random.NextRandom() % kCellCount;
+}
+
+}  // namespace
+
+Puzzle::Puzzle() { ResetPieces(); }
+
+void Puzzle::ResetPieces() {
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    PieceMap[cell] = cell;
+  }
+}
+
+bool Puzzle::CanSelect(int cell) const {
+  assert(IsCell(cell));
+  return !(Playing && PieceMap[cell] == BlankPiece);
+}
+
+bool Puzzle::Slide(int cur, int target) {
+  assert(IsCell(cur) && IsCell(target));
+  if (PieceMap[target] != BlankPiece) {
+    return false;
+  }
+  const int piece = PieceMap[cur];
+  PieceMap[cur] = BlankPiece;
+  PieceMap[target] = piece;
+  return true;
+}
+
+int Puzzle::NeighbourCandidates(int col, int row,
+                                std::array<Neighbour, 4>& out) {
+  // Only one cell is blank, so the order only decides how many lookups a
+  // move takes; it is kept so a move always probes the same way.
+  int count = 0;
+  if (col % kBoardSide != 0) out[count++] = {-1, 0};
+  if (col % kBoardSide != kBoardSide - 1) out[count++] = {+1, 0};
+  if (row != 0) out[count++] = {0, -1};
+  if (row != kBoardSide - 1) out[count++] = {0, +1};
+  return count;
+}
+
+int Puzzle::TargetCell(int cell, Neighbour step) {
+  return cell + step.DeltaCol + step.DeltaRow * kBoardSide;
+}
+
+bool Puzzle::IsComplete() const {
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    if (PieceMap[cell] != cell) {
+      return false;
+    }
+  }
+  return true;
+}
+
+int Puzzle::ShufflePieces(std::int32_t seed) {
+  Random random;
+  random.SeedRandom(seed);
+  int draws = 0;
+  BlankPiece = DrawPiece(random, draws);
+  // A second, independent draw: the blank may land in its own home cell.
+  const int blankCell = DrawPiece(random, draws);
+  std::bitset<kCellCount> used;
+  used.set(BlankPiece);
+  PieceMap[blankCell] = BlankPiece;
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    if (cell == blankCell) {
+      continue;
+    }
+    int piece = DrawPiece(random, draws);
+    while (used.test(piece)) {
+      piece = DrawPiece(random, draws);
+    }
+    used.set(piece);
+    PieceMap[cell] = piece;
+  }
+  return draws;
+}
+
+int Puzzle::BlankCell() const {
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    if (PieceMap[cell] == BlankPiece) {
+      return cell;
+    }
+  }
+  assert(false && "the piece map lost its blank piece");
+  return -1;
+}
+
+int Puzzle::CellIndex(int col, int row) { return row * kBoardSide + col; }
+
+int Puzzle::HomeCol(int piece) { return piece % kBoardSide; }
+
+int Puzzle::HomeRow(int piece) { return piece / kBoardSide; }
+
+}  // namespace puzzle
