@@ -1,2 +1,72 @@
-// application.cpp: placeholder until the application object is built.
+// application.cpp: the application object.
 #include "classlib/application.h"
+
+#include <QApplication>
+#include <QCursor>
+
+#include "classlib/form.h"
+#include "classlib/msgdialog.h"
+
+namespace classlib {
+namespace {
+
+TApplication& Instance() {
+  static TApplication instance;
+  return instance;
+}
+
+}  // namespace
+
+TApplication* Application = &Instance();
+
+TApplication::TApplication() = default;
+
+TApplication::~TApplication() = default;
+
+void TApplication::Initialize(int& argc, char** argv) {
+  if (QApplication::instance() == nullptr) qapp_ = std::make_unique<QApplication>(argc, argv);
+  terminated_ = false;
+}
+
+void TApplication::SetTitle(const QString& title) {
+  title_ = title;
+  QApplication::setApplicationDisplayName(QString());
+  QApplication::setApplicationName(title);
+}
+
+void TApplication::AdoptForm(TForm* form) {
+  if (mainForm_ == nullptr) mainForm_ = form;
+}
+
+void TApplication::Run() {
+  if (terminated_ || mainForm_ == nullptr) return;
+  mainForm_->show();
+  QApplication::exec();
+  terminated_ = true;
+}
+
+void TApplication::Terminate() {
+  terminated_ = true;
+  QCoreApplication::quit();
+}
+
+void TApplication::ProcessMessages() { QCoreApplication::processEvents(); }
+
+bool TApplication::HookMessage(TMessage& message) {
+  bool handled = false;
+  if (OnMessage) OnMessage(message, handled);
+  return handled;
+}
+
+void TApplication::ShowException(const Exception& e) {
+  auto box = CreateMessageDialog(e.Message() + QStringLiteral("."), TMsgDlgType::mtError);
+  box->SetCaption(title_);
+  box->ShowModal();
+}
+
+void TApplication::DestroyForms() {
+  delete mainForm_;
+  mainForm_ = nullptr;
+}
+
+}  // namespace classlib

@@ -1,0 +1,137 @@
+// form.cpp: top-level windows with a client area, menu bar and modal loop.
+#include "classlib/form.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "classlib/application.h"
+#include "classlib/controls.h"
+#include "classlib/modal.h"
+
+namespace classlib {
+namespace {
+
+// The form's client area: places its aligned children whenever it is resized.
+class ClientArea : public QWidget {
+ public:
+  explicit ClientArea(QWidget* parent) : QWidget(parent) {}
+
+ protected:
+  void resizeEvent(QResizeEvent*) override { ArrangeAlignedChildren(this, rect()); }
+};
+
+}  // namespace
+
+TForm::TForm(QWidget* owner)
+    : QWidget(owner, Qt::Window), owner_(owner), client_(new ClientArea(this)) {
+  setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+TForm::~TForm() { DoDestroy(); }
+
+void TForm::DoCreate() {
+  if (OnCreate) OnCreate(this);
+}
+
+void TForm::DoDestroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  if (OnDestroy) OnDestroy(this);
+}
+
+int TForm::Left() const { return frameGeometry().x(); }
+int TForm::Top() const { return frameGeometry().y(); }
+int TForm::Width() const { return frameGeometry().width(); }
+int TForm::Height() const { return frameGeometry().height(); }
+void TForm::SetLeft(int left) { move(left, Top()); }
+void TForm::SetTop(int top) { move(Left(), top); }
+
+void TForm::SetClientSize(int width, int height) {
+  const int menuHeight = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
+  resize(width, height + menuHeight);
+  LayOutClient();
+}
+
+int TForm::ClientWidth() const { return client_->width(); }
+int TForm::ClientHeight() const { return client_->height(); }
+
+void TForm::SetMenuBar(QMenuBar* menuBar) {
+  menuBar_ = menuBar;
+  menuBar_->setParent(this);
+  menuBar_->show();
+  LayOutClient();
+}
+
+void TForm::LayOutClient() {
+  int top = 0;
+  if (menuBar_ != nullptr) {
+    top = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, width(), top);
+  }
+  client_->setGeometry(0, top, width(), std::max(0, height() - top));
+}
+
+void TForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayOutClient();
+}
+
+int TForm::ShowModal() {
+  modalResult_ = mrNone;
+  if (TModalAnswer answer = TakeModalAnswer()) {
+    modalResult_ = answer(this);
+    return modalResult_;
+  }
+  setWindowModality(Qt::ApplicationModal);
+  show();
+  raise();
+  activateWindow();
+  QEventLoop loop;
+  modalLoop_ = &loop;
+  if (modalResult_ == mrNone) loop.exec(QEventLoop::DialogExec);
+  modalLoop_ = nullptr;
+  hide();
+  setWindowModality(Qt::NonModal);
+  return modalResult_;
+}
+
+void TForm::SetModalResult(int result) {
+  modalResult_ = result;
+  if (result != mrNone && modalLoop_ != nullptr) modalLoop_->quit();
+}
+
+void TForm::Release() { deleteLater(); }
+
+void TForm::closeEvent(QCloseEvent* event) {
+  if (modalLoop_ != nullptr) {
+    // Closing a modal form ends its loop with the cancel result; the form
+    // itself lives on until its caller releases it.
+    event->ignore();
+    SetModalResult(mrCancel);
+    return;
+  }
+  QWidget::closeEvent(event);
+  // Closing the main form ends the program.
+  if (Application->MainForm() == this) Application->Terminate();
+}
+
+void TForm::keyPressEvent(QKeyEvent* event) {
+  // Enter anywhere in the form presses its default button. Esc does nothing:
+  // a form without a cancel button is not closed by it.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+      if (button->isDefault() && button->isEnabled() && button->isVisible()) {
+        button->click();
+        return;
+      }
+    }
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void TForm::Dispatch(TMessage&) {}
+
+}  // namespace classlib

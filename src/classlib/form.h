@@ -1,0 +1,87 @@
+// form.h: a top-level window with an optional menu bar above its client area,
+// modal showing, and the creation and destruction events.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "classlib/messages.h"
+
+class QEventLoop;
+class QMenuBar;
+
+namespace classlib {
+
+class TForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  // A form is a window of its own, placed relative to the screen; `owner` is
+  // the window it belongs to (it stays above it), or nullptr.
+  explicit TForm(QWidget* owner);
+  ~TForm() override;
+
+  QWidget* Owner() const { return owner_; }
+  // The client area that the components are placed in, below the menu bar.
+  QWidget* Client() const { return client_; }
+
+  // Outer position and size, frame and title bar included where the window
+  // system tells them; before the window is shown, the frame is not known
+  // and these are the window's own.
+  int Left() const;
+  int Top() const;
+  int Width() const;
+  int Height() const;
+  void SetLeft(int left);
+  void SetTop(int top);
+  // Sets the client area's size (the menu bar comes on top of it).
+  void SetClientSize(int width, int height);
+  int ClientWidth() const;
+  int ClientHeight() const;
+
+  QString Caption() const { return windowTitle(); }
+  void SetCaption(const QString& caption) { setWindowTitle(caption); }
+
+  // Puts the menu bar above the client area; the form owns it.
+  void SetMenuBar(QMenuBar* menuBar);
+  QMenuBar* MenuBar() const { return menuBar_; }
+
+  // Shows the form and runs a nested loop until ModalResult becomes non-zero
+  // or the form is closed (mrCancel). A queued test answer takes the loop's
+  // place.
+  int ShowModal();
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result);
+  // Destroys the form once the events already queued for it are handled.
+  void Release();
+
+  // Runs OnCreate; the constructors of derived forms call it last.
+  void DoCreate();
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnDestroy;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  // Dispatches a message sent to the form; forms override it to take
+  // messages of their own and call it for the rest.
+  virtual void Dispatch(TMessage& message);
+  // Runs OnDestroy once; the destructors of derived forms call it first, while
+  // their components still exist.
+  void DoDestroy();
+
+ private:
+  void LayOutClient();
+
+  QPointer<QWidget> owner_;
+  QWidget* client_;
+  QMenuBar* menuBar_ = nullptr;
+  QEventLoop* modalLoop_ = nullptr;
+  int modalResult_ = 0;
+  bool destroyed_ = false;
+};
+
+}  // namespace classlib

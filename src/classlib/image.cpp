@@ -1,0 +1,40 @@
+// image.cpp: picture controls.
+#include "classlib/image.h"
+
+#include <QPainter>
+
+namespace classlib {
+
+TImage::TImage(QWidget* parent) : QWidget(parent) {}
+
+void TImage::SetPicture(const QImage& picture) {
+  picture_ = picture.copy();
+  ApplyAutoSize();
+  update();
+}
+
+void TImage::SetAutoSize(bool autoSize) {
+  autoSize_ = autoSize;
+  ApplyAutoSize();
+}
+
+void TImage::SetStretch(bool stretch) {
+  stretch_ = stretch;
+  update();
+}
+
+void TImage::ApplyAutoSize() {
+  if (autoSize_ && !picture_.isNull()) resize(picture_.size());
+}
+
+void TImage::paintEvent(QPaintEvent*) {
+  if (picture_.isNull()) return;
+  QPainter painter(this);
+  if (stretch_) {
+    painter.drawImage(rect(), picture_);
+  } else {
+    painter.drawImage(0, 0, picture_);
+  }
+}
+
+}  // namespace classlib

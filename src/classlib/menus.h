@@ -1,0 +1,68 @@
+// menus.h: the main menu bar and its items.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "classlib/messages.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace classlib {
+
+// A menu item: a command, a separator ("-") or a submenu. "&" in a caption
+// marks the access key. Items have no keyboard shortcuts of their own.
+class TMenuItem : public QObject {
+  Q_OBJECT
+
+ public:
+  QString Caption() const { return caption_; }
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  bool IsSeparator() const { return caption_ == QStringLiteral("-"); }
+
+  // Adds an item to this item's submenu.
+  TMenuItem* Add(const QString& caption);
+  const std::vector<TMenuItem*>& Items() const { return items_; }
+
+  // Chooses the item as the user would.
+  void Click();
+  QAction* Action() const { return action_; }
+  QMenu* Menu() const { return menu_; }
+
+  TNotifyEvent OnClick;
+
+ private:
+  friend class TMainMenu;
+  TMenuItem(QObject* parent, QString caption, QAction* action, QMenu* menu);
+
+  QString caption_;
+  QAction* action_;
+  QMenu* menu_;  // the submenu, created when the first item is added
+  std::vector<TMenuItem*> items_;
+};
+
+class TMainMenu : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TMainMenu(QObject* owner);
+  ~TMainMenu() override;
+
+  // Adds a menu to the bar.
+  TMenuItem* Add(const QString& caption);
+  // The bar, to be put into a form (the form then owns it).
+  QMenuBar* Bar() const { return bar_; }
+  const std::vector<TMenuItem*>& Items() const { return items_; }
+
+ private:
+  QMenuBar* bar_;
+  std::vector<TMenuItem*> items_;
+};
+
+}  // namespace classlib

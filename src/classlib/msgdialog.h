@@ -1,0 +1,31 @@
+// msgdialog.h: the standard message box: an icon for its kind, the text and
+// an OK button, sized to the text. The caller places and captions it.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "classlib/form.h"
+
+namespace classlib {
+
+enum class TMsgDlgType { mtInformation, mtWarning, mtError };
+
+class TMessageForm : public TForm {
+  Q_OBJECT
+
+ public:
+  TMessageForm(const QString& text, TMsgDlgType type);
+
+  QString Text() const { return text_; }
+  TMsgDlgType Type() const { return type_; }
+
+ private:
+  QString text_;
+  TMsgDlgType type_;
+};
+
+// Creates the box with an OK button; it is not shown yet.
+std::unique_ptr<TMessageForm> CreateMessageDialog(const QString& text, TMsgDlgType type);
+
+}  // namespace classlib

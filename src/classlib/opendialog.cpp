@@ -1,0 +1,65 @@
+// opendialog.cpp: the file-open dialog.
+#include "classlib/opendialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <deque>
+
+namespace classlib {
+namespace {
+
+std::deque<std::optional<QString>>& Answers() {
+  static std::deque<std::optional<QString>> answers;
+  return answers;
+}
+
+}  // namespace
+
+TOpenDialog::TOpenDialog(QObject* owner) : QObject(owner) {}
+
+void TOpenDialog::SetNextAnswer(std::optional<QString> answer) {
+  Answers().push_back(std::move(answer));
+}
+
+QStringList TOpenDialog::NameFilters() const {
+  const QStringList parts = filter_.split(QLatin1Char('|'));
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    const QString& description = parts[i];
+    QString patterns = parts[i + 1];
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    // Qt reads the patterns from the parentheses at the end of the entry; a
+    // description that already ends with them is shown as it stands.
+    filters << (description.endsWith(QLatin1Char(')'))
+                    ? description
+                    : description + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+  }
+  return filters;
+}
+
+bool TOpenDialog::Execute() {
+  std::optional<QString> chosen;
+  if (!Answers().empty()) {
+    chosen = Answers().front();
+    Answers().pop_front();
+  } else {
+    QFileDialog dialog(QApplication::activeWindow(), title_);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(NameFilters());
+    if (!fileName_.isEmpty()) {
+      dialog.setDirectory(QFileInfo(fileName_).absolutePath());
+      dialog.selectFile(fileName_);
+    }
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+      chosen = dialog.selectedFiles().constFirst();
+    }
+  }
+  if (!chosen) return false;
+  fileName_ = *chosen;
+  return true;
+}
+
+}  // namespace classlib

@@ -1,0 +1,41 @@
+// opendialog.h: the file-open dialog, reused so that each use starts from
+// the file chosen last.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+namespace classlib {
+
+class TOpenDialog : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TOpenDialog(QObject* owner);
+
+  QString Title() const { return title_; }
+  void SetTitle(const QString& title) { title_ = title; }
+  // Entries "description|pattern", separated by "|" as well.
+  QString Filter() const { return filter_; }
+  void SetFilter(const QString& filter) { filter_ = filter; }
+  QString FileName() const { return fileName_; }
+  void SetFileName(const QString& fileName) { fileName_ = fileName; }
+
+  // Shows the dialog; returns true when an existing file was chosen, which
+  // FileName then holds. A queued test answer takes the dialog's place.
+  bool Execute();
+
+  // The filter as Qt's dialog takes it: one "description (patterns)" each.
+  QStringList NameFilters() const;
+
+  // Answers the next Execute: a file name, or nothing for a cancelled dialog.
+  static void SetNextAnswer(std::optional<QString> answer);
+
+ private:
+  QString title_;
+  QString filter_;
+  QString fileName_;
+};
+
+}  // namespace classlib

@@ -1,0 +1,61 @@
+// panel.h: panels that hold and align other controls, and bevel lines.
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+#include "classlib/graphics.h"
+
+namespace classlib {
+
+enum class TBevelCut { bvNone, bvLowered, bvRaised };
+
+// A container with up to two 1-pixel 3-D edges and a background colour. With
+// no colour set it has the button-face colour of the palette.
+class TPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TPanel(QWidget* parent);
+
+  TBevelCut BevelOuter() const { return bevelOuter_; }
+  void SetBevelOuter(TBevelCut cut);
+  TBevelCut BevelInner() const { return bevelInner_; }
+  void SetBevelInner(TBevelCut cut);
+  void SetColor(TColor color);
+  TColor Color() const;
+
+  // The area inside the edges, where aligned children are placed.
+  QRect ClientRect() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  int BevelWidth() const;
+
+  TBevelCut bevelOuter_ = TBevelCut::bvRaised;
+  TBevelCut bevelInner_ = TBevelCut::bvNone;
+  std::optional<TColor> color_;
+};
+
+enum class TBevelShape { bsLeftLine };
+
+// An etched line along the left edge: grey with white beside it.
+class TBevel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TBevel(QWidget* parent);
+  TBevelShape Shape() const { return TBevelShape::bsLeftLine; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// Draws a 1-pixel 3-D edge just inside `r`: raised is light at the top and
+// left and dark at the bottom and right, lowered the other way round.
+void DrawEdge(QPainter& painter, const QRect& r, TBevelCut cut);
+
+}  // namespace classlib

@@ -1,0 +1,42 @@
+// speedbutton.h: a tool-bar button with a 16 x 16 glyph, a tip, and no
+// keyboard focus.
+#pragma once
+
+#include <QAbstractButton>
+#include <QImage>
+
+#include "classlib/messages.h"
+
+namespace classlib {
+
+class TSpeedButton : public QAbstractButton {
+  Q_OBJECT
+
+ public:
+  explicit TSpeedButton(QWidget* parent);
+
+  // The glyph's bottom-left pixel gives its transparent colour. The greyed
+  // form shown while the button is disabled is derived from the glyph.
+  void SetGlyph(const QImage& glyph);
+  const QImage& GlyphImage() const { return glyph_; }
+  const QImage& DisabledImage() const { return disabled_; }
+
+  QString Hint() const { return hint_; }
+  void SetHint(const QString& hint) { hint_ = hint; }
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool show) { showHint_ = show; }
+
+  TNotifyEvent OnClick;
+
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage glyph_;     // with the transparent colour made transparent
+  QImage disabled_;  // the embossed grey form
+  QString hint_;
+  bool showHint_ = false;
+};
+
+}  // namespace classlib

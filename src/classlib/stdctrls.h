@@ -1,0 +1,43 @@
+// stdctrls.h: labels and push buttons.
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "classlib/messages.h"
+
+namespace classlib {
+
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+
+// A text on its parent's background, cut at its own edges.
+class TLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  explicit TLabel(QWidget* parent);
+  void SetCaption(const QString& caption) { setText(caption); }
+  QString Caption() const { return text(); }
+  void SetAlignment(TAlignment alignment);
+  void SetWordWrap(bool wrap) { setWordWrap(wrap); }
+};
+
+// A push button; pressing it sets its form's modal result when it has one.
+class TButton : public QPushButton {
+  Q_OBJECT
+
+ public:
+  explicit TButton(QWidget* parent);
+  void SetCaption(const QString& caption) { setText(caption); }
+  // The default button is pressed by Enter anywhere in its form.
+  void SetDefault(bool isDefault) { setDefault(isDefault); }
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result) { modalResult_ = result; }
+
+  TNotifyEvent OnClick;
+
+ private:
+  int modalResult_ = 0;
+};
+
+}  // namespace classlib
