@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QStyle>
 #include <QStyleFactory>
 #include <cstdlib>
 
