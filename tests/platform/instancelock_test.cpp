@@ -1,0 +1,210 @@
+// instancelock_test.cpp: the named lock within one process: taking, refusing,
+// releasing, and the folders and paths it must not trust.
+#include "platform/instancelock.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A fresh private folder (mode 0700) per test, removed afterwards.
+class InstanceLockTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "lock-test-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::permissions(dir_, fs::perms::owner_all, ec);
+    fs::remove_all(dir_, ec);
+  }
+  fs::path Sub(const std::string& name) const { return dir_ / name; }
+
+  fs::path dir_;
+};
+
+TEST_F(InstanceLockTest, OneHolderAtATimeUntilReleasedOrDestroyed) {
+  InstanceLock first(dir_.string());
+  InstanceLock second(dir_.string());
+  EXPECT_EQ(first.Acquire("app"), LockResult::Acquired);
+  EXPECT_TRUE(first.Held());
+  EXPECT_EQ(second.Acquire("app"), LockResult::HeldByOther);
+  EXPECT_FALSE(second.Held());
+  EXPECT_EQ(second.Acquire("other"), LockResult::Acquired) << "names are independent";
+
+  first.Release();
+  EXPECT_FALSE(first.Held());
+  InstanceLock third(dir_.string());
+  EXPECT_EQ(third.Acquire("app"), LockResult::Acquired);
+  {
+    InstanceLock scoped(dir_.string());
+    EXPECT_EQ(scoped.Acquire("scoped"), LockResult::Acquired);
+  }
+  EXPECT_EQ(first.Acquire("scoped"), LockResult::Acquired);
+  first.Release();
+  first.Release();  // a second release does nothing
+  EXPECT_EQ(second.Acquire("app"), LockResult::HeldByOther) << "third still holds it";
+}
+
+TEST_F(InstanceLockTest, HolderPidIsInTheFileWhileHeldAndFileStaysAfter) {
+  InstanceLock lock(dir_.string());
+  ASSERT_EQ(lock.Acquire("app"), LockResult::Acquired);
+  EXPECT_EQ(ReadFile(Sub("app.lock")), std::to_string(getpid()) + "\n");
+  struct stat st {};
+  ASSERT_EQ(stat(Sub("app.lock").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  lock.Release();
+  // Kept so a late starter never locks a different file than the holder.
+  EXPECT_TRUE(fs::exists(Sub("app.lock")));
+  EXPECT_EQ(ReadFile(Sub("app.lock")), "");
+}
+
+TEST_F(InstanceLockTest, NamesThatAreNotPlainFileNamesAreRefused) {
+  fs::create_directory(Sub("a"));
+  InstanceLock lock(dir_.string());
+  for (const char* name : {"", ".", "..", "a/b", "../app"}) {
+    EXPECT_EQ(lock.Acquire(name), LockResult::Unavailable) << '"' << name << '"';
+  }
+  EXPECT_FALSE(fs::exists(Sub("a") / "b.lock"));
+  EXPECT_FALSE(fs::exists(dir_.parent_path() / "app.lock"));
+}
+
+TEST_F(InstanceLockTest, SymlinkAtLockPathIsNotFollowed) {
+  fs::path target = Sub("target");
+  fs::create_symlink(target, Sub("dangling.lock"));
+  {
+    std::ofstream(Sub("victim")) << "keep";
+  }
+  fs::create_symlink(Sub("victim"), Sub("existing.lock"));
+
+  InstanceLock lock(dir_.string());
+  EXPECT_EQ(lock.Acquire("dangling"), LockResult::Unavailable);
+  EXPECT_FALSE(fs::exists(target)) << "the link's target must not be created";
+  EXPECT_EQ(lock.Acquire("existing"), LockResult::Unavailable);
+  EXPECT_EQ(ReadFile(Sub("victim")), "keep");
+}
+
+TEST_F(InstanceLockTest, NonRegularFileAtLockPathIsRefused) {
+  fs::create_directory(Sub("dir.lock"));
+  ASSERT_EQ(mkfifo(Sub("fifo.lock").c_str(), 0600), 0);
+  InstanceLock lock(dir_.string());
+  EXPECT_EQ(lock.Acquire("dir"), LockResult::Unavailable);
+  EXPECT_EQ(lock.Acquire("fifo"), LockResult::Unavailable);
+}
+
+TEST_F(InstanceLockTest, UnfitFoldersGiveUnavailable) {
+  fs::create_directory(Sub("open"));
+  fs::permissions(Sub("open"), fs::perms::all);
+  fs::create_directory(Sub("real"));
+  fs::create_directory_symlink(Sub("real"), Sub("link"));
+  {
+    std::ofstream(Sub("file")) << "";
+  }
+  for (const fs::path& folder : {Sub("missing"), Sub("file"), Sub("open"), Sub("link"),
+                                 fs::path("relative")}) {
+    InstanceLock lock(folder.string());
+    EXPECT_EQ(lock.Acquire("app"), LockResult::Unavailable) << folder;
+  }
+  EXPECT_FALSE(fs::exists(Sub("open") / "app.lock"));
+  EXPECT_FALSE(fs::exists(Sub("real") / "app.lock"));
+}
+
+TEST_F(InstanceLockTest, FolderWeCannotWriteGivesUnavailable) {
+  fs::create_directory(Sub("ro"));
+  if (geteuid() == 0) {
+    // Root writes anywhere; a folder owned by someone else stands in.
+    ASSERT_EQ(chown(Sub("ro").c_str(), 65534, 65534), 0);
+  } else {
+    fs::permissions(Sub("ro"), fs::perms::owner_read | fs::perms::owner_exec);
+  }
+  InstanceLock lock(Sub("ro").string());
+  EXPECT_EQ(lock.Acquire("app"), LockResult::Unavailable);
+}
+
+// Sets an environment variable for one scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value) {
+      setenv(name, value->c_str(), 1);
+    } else {
+      unsetenv(name);
+    }
+  }
+  ~ScopedEnv() {
+    if (old_) {
+      setenv(name_, old_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST_F(InstanceLockTest, DefaultFolderPrefersAPrivateRuntimeFolder) {
+  fs::create_directory(Sub("runtime"));
+  ScopedEnv tmp("TMPDIR", dir_.string());
+  std::string fallback = (dir_ / ("tessra-" + std::to_string(geteuid()))).string();
+  {
+    ScopedEnv runtime("XDG_RUNTIME_DIR", Sub("runtime").string());
+    EXPECT_EQ(DefaultLockFolder(), Sub("runtime").string());
+  }
+  fs::permissions(Sub("runtime"), fs::perms::all);
+  for (const std::optional<std::string>& value :
+       {std::optional<std::string>(), std::optional<std::string>("runtime"),
+        std::optional<std::string>(Sub("runtime").string())}) {
+    ScopedEnv runtime("XDG_RUNTIME_DIR", value);
+    EXPECT_EQ(DefaultLockFolder(), fallback) << value.value_or("(unset)");
+  }
+  struct stat st {};
+  ASSERT_EQ(lstat(fallback.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISDIR(st.st_mode));
+  EXPECT_EQ(st.st_mode & 0777, 0700u);
+
+  // A lock with no folder given uses it.
+  ScopedEnv runtime("XDG_RUNTIME_DIR", std::nullopt);
+  InstanceLock lock;
+  EXPECT_EQ(lock.Acquire("app"), LockResult::Acquired);
+  EXPECT_TRUE(fs::exists(fs::path(fallback) / "app.lock"));
+}
+
+TEST_F(InstanceLockTest, DefaultFolderRefusesAPlantedTempFolder) {
+  ScopedEnv tmp("TMPDIR", dir_.string());
+  ScopedEnv runtime("XDG_RUNTIME_DIR", std::nullopt);
+  fs::path fallback = dir_ / ("tessra-" + std::to_string(geteuid()));
+  fs::create_directory(Sub("elsewhere"));
+  fs::create_directory_symlink(Sub("elsewhere"), fallback);
+  EXPECT_EQ(DefaultLockFolder(), std::nullopt) << "a link in its place";
+  fs::remove(fallback);
+
+  fs::create_directory(fallback);
+  fs::permissions(fallback, fs::perms::all);
+  EXPECT_EQ(DefaultLockFolder(), std::nullopt) << "writable by others";
+  InstanceLock lock;
+  EXPECT_EQ(lock.Acquire("app"), LockResult::Unavailable);
+}
+
+}  // namespace
+}  // namespace platform
