@@ -31,7 +31,11 @@ enum class RasterOp {
 bool BitBlt(Surface& dst, int dx, int dy, int w, int h, const Surface& src,
             int sx, int sy, RasterOp op);
 
-// Scales the `srcRect` area of `src` into the `dstRect` area of `dst`.
+// Scales the `srcRect` area of `src` into the `dstRect` area of `dst`, each
+// axis on its own: shrinking averages the source area that a destination pixel
+// covers, enlarging interpolates bilinearly between pixel centres. Only the
+// visible part of `dstRect` is written; source pixels outside `src` repeat its
+// nearest edge. Empty rectangles or an empty source draw nothing.
 void StretchBlt(Surface& dst, const Rect& dstRect, const Surface& src,
                 const Rect& srcRect);
 
@@ -46,6 +50,24 @@ struct MaskedGlyph {
 };
 
 // Draws the glyph's opaque pixels with its top-left corner at (x, y), clipped.
+// Allocates nothing.
 void DrawMasked(Surface& dst, int x, int y, const MaskedGlyph& glyph);
+
+// The image with every pixel of colour `transparent` (alpha ignored) masked out.
+MaskedGlyph MaskFromColor(const Surface& image, Color transparent);
+
+// The greyed, embossed form of a glyph that a disabled button shows. The
+// glyph's shape is its opaque pixels darker than kDisabledShapeLimit; the form
+// is that shape in white one pixel right and down, under the same shape in
+// grey (128, 128, 128) at its own place. The result is one pixel wider and
+// higher than the glyph so the white edge is not cut off; draw it at the
+// glyph's own top-left corner.
+MaskedGlyph DisabledGlyph(const MaskedGlyph& glyph);
+
+// Luminance (0..255, weights 299/587/114) below which a glyph pixel belongs to
+// the disabled shape. It is the luminance of the silver button face: a pixel as
+// light as the face or lighter would not stand out as a shape on it, so light
+// fills and highlights drop out and outlines and dark areas remain.
+inline constexpr int kDisabledShapeLimit = 192;
 
 }  // namespace platform

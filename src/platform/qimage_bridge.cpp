@@ -1,0 +1,34 @@
+// qimage_bridge.cpp: row by row copies between surfaces and QImage.
+#include "platform/qimage_bridge.h"
+
+#include <cstring>
+
+namespace platform {
+
+Surface SurfaceFromQImage(const QImage& image) {
+  if (image.isNull()) return {};
+  const QImage rgb = image.format() == QImage::Format_RGB32
+                         ? image
+                         : image.convertToFormat(QImage::Format_RGB32);
+  Surface surface(rgb.width(), rgb.height());
+  for (int y = 0; y < rgb.height(); ++y) {
+    const auto* from = reinterpret_cast<const Color*>(rgb.constScanLine(y));
+    Color* to = surface.Row(y);
+    // RGB32 leaves the alpha byte undefined in principle; keep ours at 0xFF.
+    for (int x = 0; x < rgb.width(); ++x) to[x] = from[x] | 0xFF000000u;
+  }
+  return surface;
+}
+
+QImage ToQImage(const Surface& surface) {
+  if (surface.IsEmpty()) return {};
+  QImage image(surface.Width(), surface.Height(), QImage::Format_RGB32);
+  if (image.isNull()) return {};
+  for (int y = 0; y < surface.Height(); ++y) {
+    std::memcpy(image.scanLine(y), surface.Row(y),
+                static_cast<std::size_t>(surface.BytesPerLine()));
+  }
+  return image;
+}
+
+}  // namespace platform

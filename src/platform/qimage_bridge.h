@@ -1,0 +1,17 @@
+// qimage_bridge.h: converting surfaces to and from QImage at the edge to Qt.
+#pragma once
+
+#include <QImage>
+
+#include "platform/surface.h"
+
+namespace platform {
+
+// Any format is accepted; translucent pixels are flattened as Qt converts to
+// RGB32. A null image gives an empty surface.
+Surface SurfaceFromQImage(const QImage& image);
+
+// A deep copy in QImage::Format_RGB32; an empty surface gives a null image.
+QImage ToQImage(const Surface& surface);
+
+}  // namespace platform

@@ -1,0 +1,156 @@
+// blit_test.cpp: block transfers with both raster operations, and stretching.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+
+#include "platform/raster.h"
+#include "support/image_compare.h"
+
+namespace {
+
+using platform::RasterOp;
+using platform::Rgb;
+using platform::Surface;
+using testsupport::SameImage;
+
+// Every pixel different, so a misplaced copy cannot go unnoticed.
+Surface Numbered(int w, int h) {
+  Surface s(w, h);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) s.SetPixel(x, y, Rgb(x * 7, y * 11, x + y));
+  }
+  return s;
+}
+
+// The reference: pixel by pixel, skipping what lies outside either surface.
+Surface CopiedByHand(Surface dst, int dx, int dy, int w, int h, const Surface& src, int sx,
+                     int sy) {
+  const Surface from = src;  // read the source as it was before
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if (dst.Contains(dx + x, dy + y) && from.Contains(sx + x, sy + y)) {
+        dst.SetPixel(dx + x, dy + y, from.Pixel(sx + x, sy + y));
+      }
+    }
+  }
+  return dst;
+}
+
+TEST(BitBlt, CopyIsClippedOnBothSidesAtEveryEdge) {
+  const Surface src = Numbered(10, 8);
+  const int places[] = {-12, -3, 0, 2, 7, 13};
+  for (int d : places) {
+    for (int s : places) {
+      Surface dst(9, 7, Rgb(1, 2, 3));
+      const Surface expected = CopiedByHand(dst, d, d / 2, 6, 5, src, s, -s / 2);
+      EXPECT_TRUE(platform::BitBlt(dst, d, d / 2, 6, 5, src, s, -s / 2, RasterOp::Copy));
+      EXPECT_TRUE(SameImage("blit-clip", dst, expected)) << "dest " << d << " source " << s;
+    }
+  }
+  Surface dst(4, 4);
+  EXPECT_FALSE(platform::BitBlt(dst, 0, 0, -1, 2, src, 0, 0, RasterOp::Copy));
+  EXPECT_TRUE(platform::BitBlt(dst, 0, 0, 0, 2, src, 0, 0, RasterOp::Copy));
+}
+
+TEST(BitBlt, OverlappingAreasOfOneSurfaceBehaveLikeMemmove) {
+  const std::pair<int, int> shifts[] = {{3, 2}, {-3, -2}, {2, 0}, {-2, 0}, {0, 1}, {4, -1}};
+  for (auto [mx, my] : shifts) {
+    Surface s = Numbered(14, 11);
+    const Surface expected = CopiedByHand(s, 3 + mx, 3 + my, 6, 5, s, 3, 3);
+    platform::BitBlt(s, 3 + mx, 3 + my, 6, 5, s, 3, 3, RasterOp::Copy);
+    EXPECT_TRUE(SameImage("blit-overlap", s, expected)) << mx << "," << my;
+
+    // MergePaint of a block onto itself shifted: NOT source OR dest, where
+    // every source pixel is read before anything overwrites it.
+    Surface m = Numbered(14, 11);
+    const Surface before = m;
+    platform::BitBlt(m, 3 + mx, 3 + my, 6, 5, m, 3, 3, RasterOp::MergePaint);
+    const platform::Color want = ~before.Pixel(3, 3) | before.Pixel(3 + mx, 3 + my);
+    EXPECT_EQ(m.Pixel(3 + mx, 3 + my), want | 0xFF000000u) << mx << "," << my;
+    const platform::Color last = ~before.Pixel(8, 7) | before.Pixel(8 + mx, 7 + my);
+    EXPECT_EQ(m.Pixel(8 + mx, 7 + my), last | 0xFF000000u) << mx << "," << my;
+  }
+}
+
+TEST(BitBlt, MergePaintOverBlackGivesTheNegative) {
+  Surface src(2, 1);
+  src.SetPixel(0, 0, Rgb(0, 100, 255));
+  src.SetPixel(1, 0, Rgb(17, 128, 200));
+  Surface dst(3, 1, Rgb(0, 0, 0));
+  platform::BitBlt(dst, 1, 0, 2, 1, src, 0, 0, RasterOp::MergePaint);
+  EXPECT_EQ(dst.Pixel(0, 0), Rgb(0, 0, 0));
+  EXPECT_EQ(dst.Pixel(1, 0), Rgb(255, 155, 0));
+  EXPECT_EQ(dst.Pixel(2, 0), Rgb(238, 127, 55));
+  // Over white nothing changes: any bit set in the destination stays set.
+  Surface white(2, 1, Rgb(255, 255, 255));
+  platform::BitBlt(white, 0, 0, 2, 1, src, 0, 0, RasterOp::MergePaint);
+  EXPECT_TRUE(SameImage("mergepaint-white", white, Surface(2, 1, Rgb(255, 255, 255))));
+}
+
+TEST(StretchBlt, UniformColourStaysUniformInEveryDirection) {
+  const platform::Color c = Rgb(201, 37, 94);
+  const Surface src(37, 23, c);
+  const std::pair<int, int> sizes[] = {{5, 3}, {241, 241}, {100, 7}, {7, 100}, {37, 23}};
+  for (auto [w, h] : sizes) {
+    Surface dst(w, h, Rgb(0, 0, 0));
+    platform::StretchBlt(dst, {0, 0, w, h}, src, {0, 0, 37, 23});
+    EXPECT_TRUE(SameImage("stretch-uniform", dst, Surface(w, h, c))) << w << "x" << h;
+  }
+}
+
+TEST(StretchBlt, ShrinkingAveragesAndEnlargingInterpolates) {
+  Surface checker(2, 2, Rgb(0, 10, 200));
+  checker.SetPixel(1, 0, Rgb(200, 30, 0));
+  checker.SetPixel(0, 1, Rgb(200, 30, 0));
+  Surface one(1, 1);
+  platform::StretchBlt(one, {0, 0, 1, 1}, checker, {0, 0, 2, 2});
+  EXPECT_EQ(one.Pixel(0, 0), Rgb(100, 20, 100));
+
+  // 1 x 2 to 1 x 4: outer pixels keep the end colours, inner ones mix 3:1.
+  Surface pair(1, 2, Rgb(0, 0, 0));
+  pair.SetPixel(0, 1, Rgb(200, 200, 200));
+  Surface tall(1, 4);
+  platform::StretchBlt(tall, {0, 0, 1, 4}, pair, {0, 0, 1, 2});
+  EXPECT_EQ(tall.Pixel(0, 0), Rgb(0, 0, 0));
+  EXPECT_EQ(tall.Pixel(0, 1), Rgb(50, 50, 50));
+  EXPECT_EQ(tall.Pixel(0, 2), Rgb(150, 150, 150));
+  EXPECT_EQ(tall.Pixel(0, 3), Rgb(200, 200, 200));
+}
+
+TEST(StretchBlt, SameSizeCopiesAndClippingKeepsTheMapping) {
+  const Surface src = Numbered(30, 20);
+  Surface same(30, 20);
+  platform::StretchBlt(same, {0, 0, 30, 20}, src, {0, 0, 30, 20});
+  EXPECT_TRUE(SameImage("stretch-same", same, src));
+
+  Surface whole(13, 9);
+  platform::StretchBlt(whole, {0, 0, 13, 9}, src, {0, 0, 30, 20});
+  // The same rectangle half outside a smaller target shows the same pixels.
+  Surface part(8, 6, Rgb(1, 1, 1));
+  platform::StretchBlt(part, {-5, -3, 8, 6}, src, {0, 0, 30, 20});
+  Surface expected(8, 6, Rgb(1, 1, 1));
+  platform::BitBlt(expected, 0, 0, 8, 6, whole, 5, 3, RasterOp::Copy);
+  EXPECT_TRUE(SameImage("stretch-clip", part, expected));
+}
+
+TEST(StretchBlt, LargePictureIntoThePreviewIsFast) {
+#ifndef NDEBUG
+  GTEST_SKIP() << "timed in optimised builds only";
+#endif
+  const Surface src = Numbered(4000, 3000);
+  Surface dst(241, 241);
+  // Best of three, so that other work on a shared machine does not count.
+  auto best = std::chrono::milliseconds::max();
+  for (int i = 0; i < 3; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    platform::StretchBlt(dst, {0, 0, 241, 241}, src, {0, 0, 4000, 3000});
+    best = std::min(best, std::chrono::duration_cast<std::chrono::milliseconds>(
+                              std::chrono::steady_clock::now() - start));
+  }
+  const auto ms = best;
+  RecordProperty("StretchMilliseconds", static_cast<int>(ms.count()));
+  EXPECT_LT(ms.count(), 100);
+}
+
+}  // namespace
