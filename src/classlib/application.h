@@ -62,6 +62,10 @@ class TApplication : public QObject {
   // captioned with the title.
   void ShowException(const Exception& e);
 
+  // Set while the program itself minimises or restores its windows, so that
+  // the resulting state changes are not taken for new requests.
+  bool ArrangingWindows = false;
+
   // Destroys the forms (the main form last) so that their destruction
   // handlers run while the application object still exists.
   void DestroyForms();

@@ -2,6 +2,7 @@
 #include "classlib/form.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -132,6 +133,25 @@ void TForm::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-void TForm::Dispatch(TMessage&) {}
+void TForm::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange || Application->ArrangingWindows) return;
+  const bool wasMinimized =
+      (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized) != 0;
+  const bool isMinimized = (windowState() & Qt::WindowMinimized) != 0;
+  if (isMinimized && !wasMinimized) {
+    TMessage message{WM_SYSCOMMAND, SC_MINIMIZE, 0, 0};
+    Dispatch(message);
+  } else if (wasMinimized && !isMinimized) {
+    TMessage message{WM_SYSCOMMAND, SC_RESTORE, 0, 0};
+    if (!Application->HookMessage(message)) Dispatch(message);
+  }
+}
+
+void TForm::Dispatch(TMessage& message) {
+  if (message.Msg == WM_SYSCOMMAND && message.WParam == SC_MINIMIZE) {
+    Application->HookMessage(message);
+  }
+}
 
 }  // namespace classlib

@@ -66,8 +66,15 @@ class TForm : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Turns the window system's minimising and restoring into system commands:
+  // a minimise is sent to the form itself (Dispatch), a restore goes to the
+  // application's message hook, as a request from outside the window.
+  void changeEvent(QEvent* event) override;
   // Dispatches a message sent to the form; forms override it to take
-  // messages of their own and call it for the rest.
+  // messages of their own and call it for the rest. The default handling of
+  // a minimise command hands it to the application's message hook, so that
+  // minimising any window minimises the whole program where the program
+  // asks for that; otherwise the window stays minimised on its own.
   virtual void Dispatch(TMessage& message);
   // Runs OnDestroy once; the destructors of derived forms call it first, while
   // their components still exist.
