@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 
@@ -64,7 +66,8 @@ class TCanvas {
 };
 
 // An off-screen bitmap: a surface with its canvas. New bitmaps are empty
-// (0 x 0). Resizing keeps the pixels of the shared area.
+// (0 x 0). Resizing keeps the pixels of the shared area; new pixels are white.
+// A bitmap holds at most kMaxPixelBytes of pixels.
 class TBitmap {
  public:
   TBitmap();
@@ -85,7 +88,16 @@ class TBitmap {
   const platform::Surface& Surface() const { return surface_; }
   platform::Surface& Surface() { return surface_; }
 
+  static constexpr std::int64_t kMaxPixelBytes = std::int64_t{256} << 20;
+
+  // Test seam: while set, every allocation attempt (construction or a size
+  // change) asks the hook first and throws Exception, as if memory were
+  // short, when it returns true. An empty function removes the hook.
+  static void SetAllocationFailureHook(std::function<bool()> hook);
+
  private:
+  void ChangeSize(int width, int height);
+
   platform::Surface surface_;
   TCanvas canvas_;
 };
