@@ -4,10 +4,11 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <cstdint>
 #include <functional>
-#include <vector>
 
 #include "classlib/graphics.h"
+#include "classlib/gridaxis.h"
 #include "classlib/messages.h"
 
 namespace classlib {
@@ -47,7 +48,8 @@ class TDrawGrid : public QAbstractScrollArea {
   void SetRowHeight(int row, int height);
 
   // The current cell. Every change, by the user or by these setters, first
-  // raises OnSelectCell; setting the current value does nothing.
+  // raises OnSelectCell; setting the current value does nothing. Setting a
+  // column or row outside the grid throws Exception.
   int Col() const;
   void SetCol(int col);
   int Row() const;
@@ -72,7 +74,7 @@ class TDrawGrid : public QAbstractScrollArea {
   // What the grid has painted so far, one pixel per client pixel.
   const platform::Surface& ClientSurface() const;
 
-  // Paints the whole grid before returning.
+  // Paints the whole grid before returning, also when it is hidden.
   void Repaint();
 
   // Sends a message through WindowProc and returns its result.
@@ -91,17 +93,59 @@ class TDrawGrid : public QAbstractScrollArea {
   TNotifyEvent OnDblClick;
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
 
  private:
-  struct Impl;
-  std::unique_ptr<Impl> d_;
+  struct Layout {
+    int ClientWidth = 0;
+    int ClientHeight = 0;
+    bool HorzBar = false;
+    bool VertBar = false;
+  };
+
+  static void CheckIndex(const TGridAxis& axis, int index);
+  // After a change of the cells' number or sizes or of the scroll bars.
+  void Changed();
+  Layout ComputeLayout() const;
+  void UpdateLayout();
+  void UpdateScrollRanges(const Layout& layout);
+  void SetLeftTop(int leftCol, int topRow);
+  void ScrollIntoView(int col, int row);
+  void PaintCells();
+  void FillBeyondCells();
+  void PaintBorder();
+  // Raises OnSelectCell and moves the current cell if allowed.
+  bool TrySelect(int col, int row);
+  bool UserSelect(int col, int row);
+  bool SelectAt(const QPoint& pos);
+
+  TGridAxis cols_{5, 64};
+  TGridAxis rows_{5, 24};
+  int col_ = 0;
+  int row_ = 0;
+  int leftCol_ = 0;
+  int topRow_ = 0;
+  TColor color_ = clWhite;
+  TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
+
+  platform::Surface surface_;
+  TCanvas canvas_{&surface_};
+  QImage image_;  // shares surface_'s pixels; re-made when they move
+  bool composedAhead_ = false;
+  bool layingOut_ = false;
+  bool syncingBars_ = false;
+  bool dragging_ = false;
 };
 
 }  // namespace classlib

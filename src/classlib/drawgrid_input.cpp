@@ -1,0 +1,88 @@
+// drawgrid_input.cpp: the draw grid's current cell and how the mouse and the
+// keys move it, each move passing OnSelectCell first.
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "classlib/drawgrid.h"
+
+namespace classlib {
+
+bool TDrawGrid::TrySelect(int col, int row) {
+  if (col == col_ && row == row_) return false;
+  bool canSelect = true;
+  if (OnSelectCell) OnSelectCell(this, col, row, canSelect);
+  if (!canSelect) return false;
+  col_ = col;
+  row_ = row;
+  viewport()->update();
+  return true;
+}
+
+bool TDrawGrid::UserSelect(int col, int row) {
+  if (!TrySelect(col, row)) return false;
+  ScrollIntoView(col, row);
+  return true;
+}
+
+bool TDrawGrid::SelectAt(const QPoint& pos) {
+  const Layout layout = ComputeLayout();
+  const int col = cols_.IndexAt(leftCol_, layout.ClientWidth, pos.x());
+  const int row = rows_.IndexAt(topRow_, layout.ClientHeight, pos.y());
+  if (col < 0 || row < 0) return false;
+  return UserSelect(col, row);
+}
+
+void TDrawGrid::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  dragging_ = true;
+  SelectAt(event->position().toPoint());
+}
+
+void TDrawGrid::mouseMoveEvent(QMouseEvent* event) {
+  if (dragging_ && (event->buttons() & Qt::LeftButton)) SelectAt(event->position().toPoint());
+}
+
+void TDrawGrid::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) dragging_ = false;
+}
+
+// Qt sends press, release, double-click, release: the double-click stands in
+// for the second press, so it raises OnDblClick and leaves the selection.
+void TDrawGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  dragging_ = false;
+  if (OnDblClick) OnDblClick(this);
+}
+
+void TDrawGrid::keyPressEvent(QKeyEvent* event) {
+  const int lastCol = cols_.Count() - 1;
+  const int lastRow = rows_.Count() - 1;
+  const int page = std::max(rows_.FullyShown(topRow_, ClientHeight()), 1);
+  const bool ctrl = event->modifiers() & Qt::ControlModifier;
+  int col = col_;
+  int row = row_;
+  switch (event->key()) {
+    case Qt::Key_Left: col = std::max(col - 1, 0); break;
+    case Qt::Key_Right: col = std::min(col + 1, lastCol); break;
+    case Qt::Key_Up: row = std::max(row - 1, 0); break;
+    case Qt::Key_Down: row = std::min(row + 1, lastRow); break;
+    case Qt::Key_PageUp: row = std::max(row - page, 0); break;
+    case Qt::Key_PageDown: row = std::min(row + page, lastRow); break;
+    case Qt::Key_Home: col = 0; row = ctrl ? 0 : row; break;
+    case Qt::Key_End: col = lastCol; row = ctrl ? lastRow : row; break;
+    default: QAbstractScrollArea::keyPressEvent(event); return;
+  }
+  event->accept();
+  UserSelect(col, row);
+}
+
+void TDrawGrid::wheelEvent(QWheelEvent* event) {
+  if (scrollBars_ == TScrollStyle::ssNone) {
+    event->ignore();
+    return;
+  }
+  QAbstractScrollArea::wheelEvent(event);
+}
+
+}  // namespace classlib
