@@ -1,0 +1,232 @@
+// bmpheader.cpp: the header checks of a BMP file, all sizes in 64-bit math.
+#include "platform/bmpheader.h"
+
+#include <algorithm>
+#include <bit>
+#include <limits>
+
+namespace platform {
+namespace {
+
+constexpr std::uint64_t kFileHeaderSize = 14;
+constexpr std::uint32_t kCoreHeaderSize = 12;
+constexpr std::uint32_t kInfoHeaderSize = 40;
+constexpr std::uint64_t kMaskBytes = 12;
+
+// Little-endian reads; callers have checked that the bytes are there.
+std::uint32_t U16(std::span<const std::uint8_t> b, std::size_t at) {
+  return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8;
+}
+std::uint32_t U32(std::span<const std::uint8_t> b, std::size_t at) {
+  return U16(b, at) | U16(b, at + 2) << 16;
+}
+std::int64_t I32(std::span<const std::uint8_t> b, std::size_t at) {
+  return static_cast<std::int32_t>(U32(b, at));
+}
+
+bool KnownInfoSize(std::uint32_t size) {
+  return size == 12 || size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
+}
+
+// The fields of either info header form, widened so that nothing overflows.
+struct InfoFields {
+  std::uint32_t Size = 0;
+  std::int64_t Width = 0;
+  std::int64_t Height = 0;
+  std::uint32_t Planes = 0;
+  std::uint32_t BitCount = 0;
+  std::uint32_t Compression = 0;
+  std::uint32_t ColoursUsed = 0;
+};
+
+InfoFields ReadInfo(std::span<const std::uint8_t> head, std::uint32_t size) {
+  InfoFields f;
+  f.Size = size;
+  if (size == kCoreHeaderSize) {
+    // The core header stores unsigned 16-bit sizes and no compression.
+    f.Width = U16(head, 18);
+    f.Height = U16(head, 20);
+    f.Planes = U16(head, 22);
+    f.BitCount = U16(head, 24);
+    return f;
+  }
+  f.Width = I32(head, 18);
+  f.Height = I32(head, 22);
+  f.Planes = U16(head, 26);
+  f.BitCount = U16(head, 28);
+  f.Compression = U32(head, 30);
+  f.ColoursUsed = U32(head, 46);
+  return f;
+}
+
+BmpError CheckDepthAndCompression(const InfoFields& f) {
+  const std::uint32_t bits = f.BitCount;
+  const bool core = f.Size == kCoreHeaderSize;
+  const bool known = bits == 1 || bits == 4 || bits == 8 || bits == 24 ||
+                     (!core && (bits == 16 || bits == 32));
+  if (!known) return BmpError::BadDepth;
+  switch (static_cast<BmpCompression>(f.Compression)) {
+    case BmpCompression::Rgb:
+      return BmpError::None;
+    case BmpCompression::Rle8:
+      return bits == 8 ? BmpError::None : BmpError::BadCompression;
+    case BmpCompression::Rle4:
+      return bits == 4 ? BmpError::None : BmpError::BadCompression;
+    case BmpCompression::BitFields:
+      return bits == 16 || bits == 32 ? BmpError::None : BmpError::BadCompression;
+  }
+  return BmpError::BadCompression;
+}
+
+// Each mask must be one unbroken run of at most 8 bits inside the pixel, and
+// no two may share a bit: wider channels would need a scaling the decoder
+// does not do, and broken masks give colours no writer meant.
+bool ValidMasks(const std::uint32_t (&masks)[3], int bitCount) {
+  const std::uint64_t pixelBits = (std::uint64_t{1} << bitCount) - 1;
+  std::uint32_t seen = 0;
+  for (std::uint32_t mask : masks) {
+    if (mask == 0 || (mask & seen) != 0 || mask > pixelBits) return false;
+    const std::uint32_t shifted = mask >> std::countr_zero(mask);
+    if ((shifted & (shifted + 1)) != 0 || std::popcount(shifted) > 8) return false;
+    seen |= mask;
+  }
+  return true;
+}
+
+void SetImpliedMasks(BmpHeader& h) {
+  if (h.BitCount == 16) {
+    h.Masks[0] = 0x7C00;
+    h.Masks[1] = 0x03E0;
+    h.Masks[2] = 0x001F;
+  } else if (h.BitCount >= 24) {
+    h.Masks[0] = 0xFF0000;
+    h.Masks[1] = 0x00FF00;
+    h.Masks[2] = 0x0000FF;
+  }
+}
+
+// Sizes and depth from the info header, before anything about the layout.
+BmpError FillPicture(const InfoFields& f, BmpHeader& h) {
+  if (f.Planes != 1) return BmpError::BadHeader;
+  if (BmpError e = CheckDepthAndCompression(f); e != BmpError::None) return e;
+  if (f.Width <= 0 || f.Height == 0 || f.Height == std::numeric_limits<std::int32_t>::min()) {
+    return BmpError::BadSize;
+  }
+  const std::int64_t height = f.Height < 0 ? -f.Height : f.Height;
+  // Both factors are below 2^32, so the product cannot overflow 64 bits.
+  if (static_cast<std::uint64_t>(f.Width) * static_cast<std::uint64_t>(height) >
+      kBmpMaxPixels) {
+    return BmpError::TooLarge;
+  }
+  h.InfoSize = f.Size;
+  h.Width = static_cast<int>(f.Width);
+  h.Height = static_cast<int>(height);
+  h.TopDown = f.Height < 0;
+  h.BitCount = static_cast<int>(f.BitCount);
+  h.Compression = static_cast<BmpCompression>(f.Compression);
+  // Run-length streams are defined bottom-up only.
+  if (h.TopDown && h.IsRle()) return BmpError::BadCompression;
+  return BmpError::None;
+}
+
+// Masks sit right after the 40-byte part of the info header: inside the
+// larger headers, appended to the 40-byte one.
+BmpError ReadMasks(std::span<const std::uint8_t> head, BmpHeader& h) {
+  if (h.Compression != BmpCompression::BitFields) {
+    SetImpliedMasks(h);
+    return BmpError::None;
+  }
+  const std::size_t at = kFileHeaderSize + kInfoHeaderSize;
+  if (head.size() < at + kMaskBytes) return BmpError::Truncated;
+  for (int i = 0; i < 3; ++i) h.Masks[i] = U32(head, at + 4 * static_cast<std::size_t>(i));
+  return ValidMasks(h.Masks, h.BitCount) ? BmpError::None : BmpError::BadMasks;
+}
+
+BmpError FillPalette(const InfoFields& f, BmpHeader& h) {
+  h.PaletteOffset = kFileHeaderSize + f.Size;
+  if (f.Size == kInfoHeaderSize && h.Compression == BmpCompression::BitFields) {
+    h.PaletteOffset += kMaskBytes;
+  }
+  h.PaletteEntrySize = f.Size == kCoreHeaderSize ? 3 : 4;
+  // A table after the masks of a 16, 24 or 32-bit picture is only a hint
+  // for palette displays; it is skipped by the pixel offset like any gap.
+  if (h.BitCount > 8) return BmpError::None;
+  const std::uint32_t most = std::uint32_t{1} << h.BitCount;
+  if (f.ColoursUsed > most) return BmpError::BadPalette;
+  h.PaletteEntries = static_cast<int>(f.ColoursUsed == 0 ? most : f.ColoursUsed);
+  return BmpError::None;
+}
+
+// The largest stream a well-formed run-length picture of this size can take:
+// every operation advances by at least one pixel or one row and costs at
+// most 4 bytes (absolute runs cost less per pixel), plus the closing escape.
+std::uint64_t RleStreamLimit(const BmpHeader& h) {
+  const std::uint64_t w = static_cast<std::uint64_t>(h.Width);
+  const std::uint64_t rows = static_cast<std::uint64_t>(h.Height);
+  return 4 * (w * rows + rows) + 2;
+}
+
+BmpError FillLayout(std::span<const std::uint8_t> head, BmpHeader& h) {
+  const std::uint64_t paletteEnd =
+      h.PaletteOffset + static_cast<std::uint64_t>(h.PaletteEntries) *
+                            static_cast<std::uint64_t>(h.PaletteEntrySize);
+  if (paletteEnd > h.FileSize) return BmpError::Truncated;
+  h.PixelOffset = U32(head, 10);
+  if (h.PixelOffset < paletteEnd || h.PixelOffset > h.FileSize) return BmpError::BadOffset;
+  h.RowStride = (static_cast<std::uint64_t>(h.Width) * static_cast<std::uint64_t>(h.BitCount) + 31) /
+                32 * 4;
+  const std::uint64_t available = h.FileSize - h.PixelOffset;
+  if (h.IsRle()) {
+    if (available == 0) return BmpError::PixelDataShort;
+    h.PixelBytes = std::min(available, RleStreamLimit(h));
+    return BmpError::None;
+  }
+  // The stride is below 2^37 and the height below 2^31: no overflow.
+  h.PixelBytes = h.RowStride * static_cast<std::uint64_t>(h.Height);
+  return h.PixelBytes > available ? BmpError::PixelDataShort : BmpError::None;
+}
+
+}  // namespace
+
+std::string_view BmpErrorName(BmpError error) {
+  switch (error) {
+    case BmpError::None: return "None";
+    case BmpError::Empty: return "Empty";
+    case BmpError::NotBmp: return "NotBmp";
+    case BmpError::Truncated: return "Truncated";
+    case BmpError::BadHeader: return "BadHeader";
+    case BmpError::BadSize: return "BadSize";
+    case BmpError::TooLarge: return "TooLarge";
+    case BmpError::BadDepth: return "BadDepth";
+    case BmpError::BadCompression: return "BadCompression";
+    case BmpError::BadMasks: return "BadMasks";
+    case BmpError::BadPalette: return "BadPalette";
+    case BmpError::BadOffset: return "BadOffset";
+    case BmpError::PixelDataShort: return "PixelDataShort";
+    case BmpError::BadRle: return "BadRle";
+    case BmpError::BadColourIndex: return "BadColourIndex";
+  }
+  return "Unknown";
+}
+
+BmpHeaderResult ParseBmpHeader(std::span<const std::uint8_t> head, std::uint64_t fileSize) {
+  BmpHeaderResult r;
+  head = head.first(static_cast<std::size_t>(std::min<std::uint64_t>(head.size(), fileSize)));
+  if (head.empty()) return {BmpError::Empty, {}};
+  const bool signature = head[0] == 'B' && (head.size() < 2 || head[1] == 'M');
+  if (!signature) return {BmpError::NotBmp, {}};
+  if (head.size() < kFileHeaderSize + 4) return {BmpError::Truncated, {}};
+  const std::uint32_t infoSize = U32(head, kFileHeaderSize);
+  if (!KnownInfoSize(infoSize)) return {BmpError::BadHeader, {}};
+  if (head.size() < kFileHeaderSize + infoSize) return {BmpError::Truncated, {}};
+
+  const InfoFields fields = ReadInfo(head, infoSize);
+  r.Header.FileSize = fileSize;
+  r.Error = FillPicture(fields, r.Header);
+  if (r.Ok()) r.Error = ReadMasks(head, r.Header);
+  if (r.Ok()) r.Error = FillPalette(fields, r.Header);
+  if (r.Ok()) r.Error = FillLayout(head, r.Header);
+  return r;
+}
+
+}  // namespace platform

@@ -1,0 +1,89 @@
+// bmpheader.h: reading and checking the headers of a BMP file from its bytes,
+// before any pixel is decoded. Standard C++ only, so it can be fuzzed alone.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace platform {
+
+// Why a file was refused. The order says nothing; every value has its own
+// sentence for the user in the class library's loader.
+enum class BmpError {
+  None,
+  Empty,           // zero-byte file
+  NotBmp,          // no "BM" signature
+  Truncated,       // the file ends inside its headers, masks or palette
+  BadHeader,       // unknown info header size, or planes other than 1
+  BadSize,         // zero or negative width, zero height
+  TooLarge,        // more pixels than the decoding budget
+  BadDepth,        // bits per pixel other than 1, 4, 8, 16, 24, 32
+  BadCompression,  // unknown compression, one that does not fit the depth,
+                   // or a compressed picture stored top-down
+  BadMasks,        // bit-field masks empty, overlapping, gappy or too wide
+  BadPalette,      // more colours declared than the depth can index
+  BadOffset,       // pixel data said to start inside the headers or past the end
+  PixelDataShort,  // less pixel data than the header declares, or a
+                   // compressed stream that stops before the picture is done
+  BadRle,          // a compressed run or jump leaves its row or the picture
+  BadColourIndex,  // a pixel names a colour past the end of the palette
+};
+
+std::string_view BmpErrorName(BmpError error);
+
+enum class BmpCompression : std::uint32_t {
+  Rgb = 0,
+  Rle8 = 1,
+  Rle4 = 2,
+  BitFields = 3,
+};
+
+// Decoding budget: the picture as 32-bit pixels may take at most 256 MiB.
+inline constexpr std::uint64_t kBmpMaxPixels = (std::uint64_t{256} << 20) / 4;
+
+// Enough leading bytes for every header we read: file header, the largest
+// info header and the three masks that may follow a 40-byte one.
+inline constexpr std::size_t kBmpHeadBytes = 14 + 124 + 12;
+
+struct BmpHeader {
+  int Width = 0;
+  int Height = 0;  // always positive; TopDown tells the row order
+  bool TopDown = false;
+  int BitCount = 0;
+  BmpCompression Compression = BmpCompression::Rgb;
+  std::uint32_t InfoSize = 0;
+  // Red, green and blue masks of 16 and 32-bit pixels (the implied ones for
+  // uncompressed files); zero for palette pictures.
+  std::uint32_t Masks[3] = {0, 0, 0};
+  std::uint64_t PaletteOffset = 0;
+  int PaletteEntries = 0;    // 0 for 16, 24 and 32-bit pictures
+  int PaletteEntrySize = 4;  // 3 in files with the 12-byte core header
+  std::uint64_t PixelOffset = 0;
+  std::uint64_t RowStride = 0;  // bytes per stored row, uncompressed
+  // Bytes to read from PixelOffset: exactly the pixel data of an uncompressed
+  // picture; for a compressed one the rest of the file, capped at the most a
+  // well-formed stream for this size can take.
+  std::uint64_t PixelBytes = 0;
+  std::uint64_t FileSize = 0;
+
+  bool IsRle() const {
+    return Compression == BmpCompression::Rle8 || Compression == BmpCompression::Rle4;
+  }
+  std::uint64_t PixelEnd() const { return PixelOffset + PixelBytes; }
+};
+
+struct BmpHeaderResult {
+  BmpError Error = BmpError::None;
+  BmpHeader Header;
+  bool Ok() const { return Error == BmpError::None; }
+};
+
+// Parses the headers at the start of a file. `head` holds the file's first
+// bytes (kBmpHeadBytes are enough; fewer when the file is shorter) and
+// `fileSize` its whole length, against which offsets and the amount of pixel
+// data are checked without reading the pixels.
+BmpHeaderResult ParseBmpHeader(std::span<const std::uint8_t> head, std::uint64_t fileSize);
+
+}  // namespace platform

@@ -1,0 +1,120 @@
+// bmp_bytes.h: BMP files built byte by byte for tests, and the generated
+// corpus of valid and hostile files.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline void PutLE(Bytes& b, std::uint64_t v, int size) {
+  for (int i = 0; i < size; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+
+// A file's fields; Build() lays them out as a writer would, with Offset and
+// FileSize overridable to make broken files.
+struct BmpSpec {
+  std::uint32_t InfoSize = 40;
+  std::int32_t Width = 2;
+  std::int32_t Height = 2;
+  std::uint16_t Planes = 1;
+  std::uint16_t Bits = 24;
+  std::uint32_t Compression = 0;
+  std::uint32_t ColoursUsed = 0;
+  std::array<std::uint32_t, 3> Masks{};  // written after a 40-byte header when Compression is 3
+  std::vector<std::array<std::uint8_t, 3>> Palette;  // r, g, b
+  Bytes Pixels;                                      // as stored in the file
+  std::optional<std::uint32_t> Offset;
+
+  Bytes Build() const {
+    Bytes info;
+    if (InfoSize == 12) {
+      PutLE(info, 12, 4);
+      PutLE(info, static_cast<std::uint16_t>(Width), 2);
+      PutLE(info, static_cast<std::uint16_t>(Height), 2);
+      PutLE(info, Planes, 2);
+      PutLE(info, Bits, 2);
+    } else {
+      PutLE(info, InfoSize, 4);
+      PutLE(info, static_cast<std::uint32_t>(Width), 4);
+      PutLE(info, static_cast<std::uint32_t>(Height), 4);
+      PutLE(info, Planes, 2);
+      PutLE(info, Bits, 2);
+      PutLE(info, Compression, 4);
+      PutLE(info, Pixels.size(), 4);
+      PutLE(info, 0, 8);
+      PutLE(info, ColoursUsed, 4);
+      PutLE(info, 0, 4);
+      for (std::uint32_t m : Masks) PutLE(info, m, 4);  // masks here, or in the extra 12 bytes
+      info.resize(InfoSize == 40 && Compression == 3 ? 52 : std::max<std::size_t>(InfoSize, 40), 0);
+    }
+    for (const auto& c : Palette) {
+      info.insert(info.end(), {c[2], c[1], c[0]});
+      if (InfoSize != 12) info.push_back(0);
+    }
+    Bytes file{'B', 'M'};
+    const std::uint32_t offset = Offset.value_or(static_cast<std::uint32_t>(14 + info.size()));
+    PutLE(file, 14 + info.size() + Pixels.size(), 4);
+    PutLE(file, 0, 4);
+    PutLE(file, offset, 4);
+    file.insert(file.end(), info.begin(), info.end());
+    file.insert(file.end(), Pixels.begin(), Pixels.end());
+    return file;
+  }
+};
+
+inline void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline Bytes ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+struct CorpusEntry {
+  std::string Name;
+  std::string Verdict;  // "ok" or the reason the file must be refused
+  int Width = 0;
+  int Height = 0;
+};
+
+// Generates the corpus once per test run with tools/make_corpus.py into the
+// test output folder. Empty when python3 is missing or the script failed.
+inline const std::filesystem::path& BmpCorpusDir() {
+  static const std::filesystem::path dir = [] {
+    const std::filesystem::path out = std::filesystem::path(TESSRA_TEST_OUTPUT_DIR) / "bmp-corpus";
+    std::filesystem::remove_all(out);
+    const std::string command = "python3 \"" TESSRA_SOURCE_DIR "/tools/make_corpus.py\" \"" +
+                                out.string() + "\"";
+    return std::system(command.c_str()) == 0 ? out : std::filesystem::path();
+  }();
+  return dir;
+}
+
+inline std::vector<CorpusEntry> BmpCorpus() {
+  std::vector<CorpusEntry> entries;
+  if (BmpCorpusDir().empty()) return entries;
+  std::ifstream manifest(BmpCorpusDir() / "MANIFEST.txt");
+  for (std::string line; std::getline(manifest, line);) {
+    std::istringstream fields(line);
+    CorpusEntry e;
+    fields >> e.Name >> e.Verdict >> e.Width >> e.Height;
+    if (!e.Name.empty()) entries.push_back(e);
+  }
+  return entries;
+}
+
+}  // namespace testsupport
