@@ -22,6 +22,12 @@ void TOpenDialog::SetNextAnswer(std::optional<QString> answer) {
   Answers().push_back(std::move(answer));
 }
 
+int TOpenDialog::ClearAnswers() {
+  const int count = static_cast<int>(Answers().size());
+  Answers().clear();
+  return count;
+}
+
 QStringList TOpenDialog::NameFilters() const {
   const QStringList parts = filter_.split(QLatin1Char('|'));
   QStringList filters;

@@ -31,6 +31,8 @@ class TOpenDialog : public QObject {
 
   // Answers the next Execute: a file name, or nothing for a cancelled dialog.
   static void SetNextAnswer(std::optional<QString> answer);
+  // Drops answers that were never used; returns how many there were.
+  static int ClearAnswers();
 
  private:
   QString title_;

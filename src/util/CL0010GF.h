@@ -2,7 +2,11 @@
 // helpers for cells: 3-D frames, the selection mark and the block copy.
 #pragma once
 
+#include <QString>
+
+#include "classlib/form.h"
 #include "classlib/graphics.h"
+#include "classlib/msgdialog.h"
 
 class TClsCL0010GF {
  public:
@@ -27,11 +31,24 @@ class TClsCL0010GF {
                  int DestBottom, classlib::TCanvas* source, int SourceLeft, int SourceTop,
                  int SourceRight, int SourceBottom);
 
-  // ---- Message boxes and application helpers (added with the dialogs) -----
+  // ---- Message boxes and application helpers ------------------------------
+  // The boxes are modal, centred over the main window and captioned like it;
+  // they return once the player has closed them, and never throw.
+
+  // An information box with an OK button.
+  void ShowInfo(const QString& text);
+  // A warning box with an OK button.
+  void ShowError(const QString& text);
+  // The application's title.
+  QString GetAppTitle() const;
+  // Centres the form over its owner, halving the difference of the outer
+  // sizes toward zero, without keeping it on the screen.
+  void CenterOnOwner(classlib::TForm* form);
 
  private:
   void DrawEdge(classlib::TCanvas* canvas, int Left, int Top, int Right, int Bottom,
                 classlib::TColor topLeft, classlib::TColor bottomRight);
+  void ShowBox(const QString& text, classlib::TMsgDlgType type);
 };
 
 extern TClsCL0010GF Utility;

@@ -1,0 +1,88 @@
+// FR0000AB.cpp: the About box.
+#include "forms/FR0000AB.h"
+
+#include <QFont>
+
+#include "classlib/controls.h"
+#include "classlib/modal.h"
+#include "forms/FR0010MN.h"
+#include "util/CL0010GF.h"
+
+using namespace classlib;
+
+TFrmFR0000AB* FrmFR0000AB = nullptr;
+
+namespace {
+
+QFont GothicFont(int pixelSize) {
+  QFont font;
+  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
+                    QStringLiteral("IPA Pゴシック"), QStringLiteral("sans-serif")});
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+TLabel* MakeNoticeLabel(QWidget* parent, int top, const QString& text) {
+  auto* label = new TLabel(parent);
+  SetBounds(label, 24, top, 209, 17);
+  label->SetAlignment(TAlignment::taRightJustify);
+  label->setFont(GothicFont(11));
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(palette);
+  label->SetCaption(text);
+  return label;
+}
+
+TImage* MakeImage(QWidget* parent, int left, int top, int width, int height) {
+  auto* image = new TImage(parent);
+  SetBounds(image, left, top, width, height);
+  image->SetAutoSize(true);
+  return image;
+}
+
+}  // namespace
+
+TFrmFR0000AB::TFrmFR0000AB(QWidget* owner) : TForm(owner) {
+  BuildLayout();
+  OnCreate = [this](TObject* sender) { FormCreate(sender); };
+  DoCreate();
+}
+
+TFrmFR0000AB::~TFrmFR0000AB() {
+  DoDestroy();
+  if (FrmFR0000AB == this) FrmFR0000AB = nullptr;
+}
+
+void TFrmFR0000AB::BuildLayout() {
+  // A fixed dialog frame with a close box only.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setFont(GothicFont(12));
+  SetCaption(QStringLiteral("Tessra Ver1.0"));
+  SetClientSize(257, 178);
+  setFixedSize(size());
+  move(398, 246);
+  QWidget* client = Client();
+
+  ImgBack = MakeImage(client, 8, 6, 240, 160);
+  ImgBack->SetPicture(QImage(QStringLiteral(":/aboutback.xpm")));
+  ImgProgramIcon = MakeImage(client, 28, 24, 200, 50);
+  ImgProgramIcon->SetStretch(true);
+  LblCopyright = MakeNoticeLabel(client, 88, QStringLiteral("Copyright (C) 2026 Tessra Project"));
+  LblComments = MakeNoticeLabel(client, 104, QStringLiteral("All rights reserved."));
+  LblComments->SetWordWrap(true);
+  Image1 = MakeImage(client, 32, 86, 32, 32);
+  Image1->SetPicture(QImage(QStringLiteral(":/emblem.xpm")));
+  BtnOKButton = new TButton(client);
+  SetBounds(BtnOKButton, 160, 128, 73, 25);
+  BtnOKButton->SetCaption(QStringLiteral("OK"));
+  BtnOKButton->SetDefault(true);
+  BtnOKButton->SetModalResult(mrOk);
+  BtnOKButton->setFocus();
+}
+
+void TFrmFR0000AB::FormCreate(TObject*) {
+  if (FrmFR0010MN != nullptr) ImgProgramIcon->SetPicture(FrmFR0010MN->ImgLogo->Picture());
+  Utility.CenterOnOwner(this);
+}

@@ -1,0 +1,156 @@
+// FR0010MN_layout.cpp: the main window's components, menu and event bindings,
+// as the window stands before any handler has run.
+#include <QFont>
+#include <QImage>
+
+#include "classlib/controls.h"
+#include "forms/FR0010MN.h"
+#include "platform/qimage_bridge.h"
+
+using namespace classlib;
+
+namespace {
+
+constexpr int kClientWidth = 632;
+constexpr int kClientHeight = 434;
+
+QImage Picture(const char* name) { return QImage(QString::fromLatin1(name)); }
+
+TSpeedButton* MakeSpeedButton(QWidget* parent, int left, const QString& hint, const char* glyph) {
+  auto* button = new TSpeedButton(parent);
+  SetBounds(button, left, 8, 33, 33);
+  button->SetHint(hint);
+  button->SetShowHint(true);
+  button->SetGlyph(Picture(glyph));
+  return button;
+}
+
+TImage* MakeImage(QWidget* parent, int left, int top, int width, int height, const char* picture) {
+  auto* image = new TImage(parent);
+  SetBounds(image, left, top, width, height);
+  image->SetPicture(Picture(picture));
+  return image;
+}
+
+TPanel* MakePanel(QWidget* parent, int left, int top, int width, int height) {
+  auto* panel = new TPanel(parent);
+  SetBounds(panel, left, top, width, height);
+  panel->SetBevelOuter(TBevelCut::bvNone);
+  return panel;
+}
+
+// Both grids: 5 x 5 cells of 48 x 48 that touch, painted only by the program,
+// silver beyond the cells, and no input until they are enabled.
+TDrawGrid* MakeGrid(QWidget* parent, int left, int top, int width, int height) {
+  auto* grid = new TDrawGrid(parent);
+  SetBounds(grid, left, top, width, height);
+  grid->SetDefaultColWidth(48);
+  grid->SetDefaultRowHeight(48);
+  grid->SetColor(clSilver);
+  grid->setEnabled(false);
+  return grid;
+}
+
+// The number glyphs: a strip of 16 x 16 pictures whose transparent pixels
+// become the mask.
+void LoadNumberGlyphs(TImageList* list) {
+  constexpr TColor kKey = clFuchsia;  // a colour no glyph uses
+  QImage strip = Picture(":/numbers.xpm").convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < strip.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
+    for (int x = 0; x < strip.width(); ++x) {
+      if (qAlpha(line[x]) == 0) line[x] = kKey;
+    }
+  }
+  list->AddMasked(platform::SurfaceFromQImage(strip), kKey);
+}
+
+}  // namespace
+
+void TFrmFR0010MN::BuildLayout() {
+  QFont font;
+  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
+                    QStringLiteral("IPA Pゴシック"), QStringLiteral("Noto Sans CJK JP"),
+                    QStringLiteral("VL PGothic"), QStringLiteral("sans-serif")});
+  font.setPixelSize(12);
+  setFont(font);
+  QWidget* client = Client();
+
+  PnlTop = new TPanel(client);
+  SetBounds(PnlTop, 0, 0, kClientWidth, 49);
+  PnlTop->SetBevelOuter(TBevelCut::bvLowered);
+  PnlTop->SetBevelInner(TBevelCut::bvRaised);
+  SetAlign(PnlTop, TAlign::alTop);
+  SpbOpen = MakeSpeedButton(PnlTop, 8, QStringLiteral("ﾌｧｲﾙを開く"), ":/open.xpm");
+  SpbStart = MakeSpeedButton(PnlTop, 48, QStringLiteral("ｼｬｯﾌﾙ"), ":/shuffle.xpm");
+  SpbStart->setEnabled(false);
+  SpbExit = MakeSpeedButton(PnlTop, 88, QStringLiteral("閉じる"), ":/exit.xpm");
+  Bevel1 = new TBevel(PnlTop);
+  SetBounds(Bevel1, 43, 8, 6, 33);
+  Bevel2 = new TBevel(PnlTop);
+  SetBounds(Bevel2, 83, 8, 6, 33);
+
+  PnlLeft = MakePanel(client, 0, 49, 273, 385);
+  PnlLeft->SetColor(clSilver);
+  SetAlign(PnlLeft, TAlign::alLeft);
+  ImgHint = MakeImage(PnlLeft, 12, 8, 120, 32, ":/hintview.xpm");
+  ImgHint->SetAutoSize(true);
+  ImgLogo = MakeImage(PnlLeft, 0, 304, 273, 81, ":/logo.xpm");
+  SetAlign(ImgLogo, TAlign::alBottom);
+  DGSub = MakeGrid(PnlLeft, 12, 40, 245, 245);
+  DGSub->SetScrollBars(TScrollStyle::ssNone);
+
+  PnlMain = MakePanel(client, 273, 49, 359, 385);
+  SetAlign(PnlMain, TAlign::alClient);
+  DGMain = MakeGrid(PnlMain, 0, 40, 359, 345);
+  DGMain->SetScrollBars(TScrollStyle::ssBoth);
+  SetAlign(DGMain, TAlign::alClient);
+  PnlCaption = MakePanel(PnlMain, 0, 0, 359, 40);
+  PnlCaption->SetColor(clSilver);
+  SetAlign(PnlCaption, TAlign::alTop);
+  ImgCaption = MakeImage(PnlCaption, 0, 8, 120, 32, ":/mainview.xpm");
+  ImgCaption->SetAutoSize(true);
+
+  ODPic = new TOpenDialog(this);
+  ODPic->SetTitle(QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開く"));
+  ODPic->SetFilter(QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ(*.bmp)|*.bmp"));
+  ILBits = std::make_unique<TImageList>();
+  LoadNumberGlyphs(ILBits.get());
+
+  BuildMenu();
+  SetClientSize(kClientWidth, kClientHeight);
+  move(200, 107);
+}
+
+void TFrmFR0010MN::BuildMenu() {
+  MnuMain = new TMainMenu(this);
+  MnuFile = MnuMain->Add(QStringLiteral("ﾌｧｲﾙ(&F)"));
+  MnuOpen = MnuFile->Add(QStringLiteral("開く(&O)"));
+  N1 = MnuFile->Add(QStringLiteral("-"));
+  MnuStart = MnuFile->Add(QStringLiteral("ｼｬｯﾌﾙ(&S)"));
+  MnuStart->SetEnabled(false);
+  N2 = MnuFile->Add(QStringLiteral("-"));
+  MnuExit = MnuFile->Add(QStringLiteral("閉じる(&X)"));
+  MnuHelp = MnuMain->Add(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+  MnuAbout = MnuHelp->Add(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&V)"));
+  SetMenuBar(MnuMain->Bar());
+}
+
+void TFrmFR0010MN::BindEvents() {
+  OnCreate = [this](TObject* sender) { FormCreate(sender); };
+  OnDestroy = [this](TObject* sender) { FormDestroy(sender); };
+  SpbOpen->OnClick = MnuOpen->OnClick = [this](TObject* sender) { MnuOpenClick(sender); };
+  SpbStart->OnClick = MnuStart->OnClick = [this](TObject* sender) { SpbStartClick(sender); };
+  SpbExit->OnClick = MnuExit->OnClick = [this](TObject* sender) { MnuExitClick(sender); };
+  MnuAbout->OnClick = [this](TObject* sender) { MnuAboutClick(sender); };
+  DGMain->OnDrawCell = [this](TObject* sender, int col, int row, TRect rect, TGridDrawState state) {
+    DGMainDrawCell(sender, col, row, rect, state);
+  };
+  DGSub->OnDrawCell = [this](TObject* sender, int col, int row, TRect rect, TGridDrawState state) {
+    DGSubDrawCell(sender, col, row, rect, state);
+  };
+  DGMain->OnSelectCell = [this](TObject* sender, int col, int row, bool& canSelect) {
+    DGMainSelectCell(sender, col, row, canSelect);
+  };
+  DGMain->OnDblClick = [this](TObject* sender) { DGMainDblClick(sender); };
+}

@@ -1,0 +1,75 @@
+// FR0010MN_moves.cpp: the main window's puzzle handlers: selecting cells,
+// sliding pieces, completion, and dealing a new game. The rules themselves
+// live in puzzle::Puzzle; these handlers connect them to the grids.
+#include "forms/FR0010MN.h"
+
+using namespace classlib;
+using puzzle::Puzzle;
+
+void TFrmFR0010MN::ResetPieces() { Game.ResetPieces(); }
+
+void TFrmFR0010MN::DGMainSelectCell(TObject*, int ACol, int ARow, bool& CanSelect) {
+  const int cell = Puzzle::CellIndex(ACol, ARow);
+  if (!Game.CanSelect(cell)) {
+    CanSelect = false;
+    return;
+  }
+  CanSelect = true;
+  // The preview marks the home cell of the piece being selected.
+  const int piece = Game.PieceMap[static_cast<std::size_t>(cell)];
+  DGSub->SetCol(Puzzle::HomeCol(piece));
+  DGSub->SetRow(Puzzle::HomeRow(piece));
+  DGSub->Repaint();
+}
+
+void TFrmFR0010MN::DGMainDblClick(TObject*) {
+  if (!Game.Playing) return;
+  std::array<puzzle::Neighbour, 4> candidates{};
+  const int count = Puzzle::NeighbourCandidates(DGMain->Col(), DGMain->Row(), candidates);
+  for (int i = 0; i < count; ++i) {
+    const puzzle::Neighbour step = candidates[static_cast<std::size_t>(i)];
+    const bool moved = step.DeltaCol != 0
+                           ? SlideHorz(step.DeltaCol)
+                           : SlideVert(step.DeltaRow * DGMain->ColCount(), step.DeltaRow);
+    if (moved) {
+      CheckComplete();
+      return;
+    }
+  }
+}
+
+bool TFrmFR0010MN::SlideHorz(int delta) {
+  const int cur = Puzzle::CellIndex(DGMain->Col(), DGMain->Row());
+  if (!Game.Slide(cur, cur + delta)) return false;
+  DGMain->SetCol(DGMain->Col() + delta);
+  DGMain->Repaint();
+  return true;
+}
+
+bool TFrmFR0010MN::SlideVert(int indexDelta, int rowDelta) {
+  const int cur = Puzzle::CellIndex(DGMain->Col(), DGMain->Row());
+  if (!Game.Slide(cur, cur + indexDelta)) return false;
+  DGMain->SetRow(DGMain->Row() + rowDelta);
+  DGMain->Repaint();
+  return true;
+}
+
+bool TFrmFR0010MN::CheckComplete() {
+  if (!Game.IsComplete()) return false;
+  Game.Playing = false;
+  DGMain->Repaint();
+  return true;
+}
+
+void TFrmFR0010MN::ShufflePieces() { Game.ShufflePieces(puzzle::SeedFromSeconds(Clock())); }
+
+void TFrmFR0010MN::SpbStartClick(TObject*) {
+  Game.Playing = true;
+  DGMain->setEnabled(true);
+  ShufflePieces();
+  DGMain->SetCol(Game.PieceMap[0] == Game.BlankPiece ? 1 : 0);
+  DGMain->SetRow(0);
+  bool canSelect = true;
+  DGMainSelectCell(DGMain, DGMain->Col(), DGMain->Row(), canSelect);
+  DGMain->Repaint();
+}

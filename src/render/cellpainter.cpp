@@ -1,0 +1,86 @@
+// cellpainter.cpp: cell composition for both grids. Nothing here allocates:
+// every cell is drawn into the screen-sized work bitmap made at load time.
+#include "render/cellpainter.h"
+
+#include "util/CL0010GF.h"
+
+using classlib::TCanvas;
+using classlib::TRect;
+
+namespace render {
+namespace {
+
+constexpr int kGlyphSize = 16;
+constexpr int kCellsPerSide = 5;
+
+void FillLocal(TCanvas* canvas, int width, int height, classlib::TColor color) {
+  const classlib::TColor saved = canvas->BrushColor();
+  canvas->SetBrushColor(color);
+  canvas->FillRect(TRect{0, 0, width, height});
+  canvas->SetBrushColor(saved);
+}
+
+// The negative of a picture block: NOT source OR black leaves 255 - c in
+// every channel.
+void DrawNegative(classlib::TBitmap& work, const platform::Surface& source, int sx, int sy,
+                  int blockWidth, int blockHeight, int width, int height) {
+  FillLocal(work.Canvas(), width, height, classlib::clBlack);
+  platform::BitBlt(work.Surface(), 0, 0, blockWidth, blockHeight, source, sx, sy,
+                   platform::RasterOp::MergePaint);
+  Utility.DrawSunkenFrame(work.Canvas(), 0, 0, width, height);
+}
+
+// The glyph stands in the middle; the halving floors, also for cells smaller
+// than the glyph.
+void DrawNumber(classlib::TBitmap& work, const classlib::TImageList& glyphs, int index,
+                int width, int height) {
+  glyphs.Draw(work.Canvas(), (width - kGlyphSize) >> 1, (height - kGlyphSize) >> 1, index);
+}
+
+}  // namespace
+
+void ComposeBoardCell(classlib::TBitmap& work, const platform::Surface& picture,
+                      const classlib::TImageList& glyphs, const BoardCell& cell) {
+  const int sx = (cell.Piece % kCellsPerSide) * cell.PieceWidth;
+  const int sy = (cell.Piece / kCellsPerSide) * cell.PieceHeight;
+  if (cell.Playing && cell.Blank) {
+    DrawNegative(work, picture, sx, sy, cell.PieceWidth, cell.PieceHeight, cell.Width,
+                 cell.Height);
+  } else {
+    platform::BitBlt(work.Surface(), 0, 0, cell.PieceWidth, cell.PieceHeight, picture, sx, sy,
+                     platform::RasterOp::Copy);
+    if (cell.Playing) {
+      Utility.DrawRaisedFrame(work.Canvas(), 0, 0, cell.Width, cell.Height);
+      DrawNumber(work, glyphs, cell.Piece, cell.Width, cell.Height);
+    }
+  }
+  if (cell.Selected && cell.Playing) {
+    Utility.DrawSelectFrame(work.Canvas(), 0, 0, cell.Width, cell.Height);
+  }
+}
+
+void ComposePreviewCell(classlib::TBitmap& work, const platform::Surface& preview,
+                        const classlib::TImageList& glyphs, const PreviewCell& cell) {
+  const int sx = cell.Col * cell.CellWidth;
+  const int sy = cell.Row * cell.CellHeight;
+  if (cell.Playing && cell.Blank) {
+    DrawNegative(work, preview, sx, sy, cell.CellWidth, cell.CellHeight, cell.Width,
+                 cell.Height);
+  } else {
+    platform::BitBlt(work.Surface(), 0, 0, cell.CellWidth, cell.CellHeight, preview, sx, sy,
+                     platform::RasterOp::Copy);
+    if (cell.Selected && cell.Playing) {
+      Utility.DrawSelectFrame(work.Canvas(), 0, 0, cell.Width, cell.Height);
+    }
+  }
+  DrawNumber(work, glyphs, cell.Row * kCellsPerSide + cell.Col, cell.Width, cell.Height);
+}
+
+void PaintEmptyCell(TCanvas* canvas, const TRect& rect) {
+  const classlib::TColor saved = canvas->BrushColor();
+  canvas->SetBrushColor(classlib::clSilver);
+  canvas->FillRect(rect);
+  canvas->SetBrushColor(saved);
+}
+
+}  // namespace render

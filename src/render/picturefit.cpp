@@ -1,0 +1,28 @@
+// picturefit.cpp: the size rules for pictures.
+#include "render/picturefit.h"
+
+namespace render {
+
+PictureFit FitPicture(int width, int height, int boardClientWidth, int boardClientHeight) {
+  if (width < kMinPictureSide || height < kMinPictureSide) return PictureFit::TooSmall;
+  const int pieceWidth = width / kBoardSide;
+  const int pieceHeight = height / kBoardSide;
+  if (pieceWidth >= boardClientWidth / 3 || pieceHeight >= boardClientHeight / 3) {
+    return PictureFit::TooLarge;
+  }
+  return PictureFit::Accepted;
+}
+
+QString RefusalText(PictureFit fit) {
+  switch (fit) {
+    case PictureFit::TooSmall:
+      return QStringLiteral("120 × 120 [Pixel] 以上のビットマップを指定してください。");
+    case PictureFit::TooLarge:
+      return QStringLiteral("ビットマップが大きすぎます。");
+    case PictureFit::Accepted:
+      break;
+  }
+  return {};
+}
+
+}  // namespace render

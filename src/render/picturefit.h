@@ -1,0 +1,22 @@
+// picturefit.h: whether a picture of a given size can be cut into the board's
+// pieces, and the texts that tell the player why not.
+#pragma once
+
+#include <QString>
+
+namespace render {
+
+inline constexpr int kBoardSide = 5;
+inline constexpr int kMinPictureSide = 120;
+
+enum class PictureFit { Accepted, TooSmall, TooLarge };
+
+// A picture needs at least 120 pixels each way, width tested first. A piece
+// (a fifth of the picture, truncated) must stay below a third of the board's
+// client width and height, width tested first.
+PictureFit FitPicture(int width, int height, int boardClientWidth, int boardClientHeight);
+
+// The text shown for a refused picture; empty for an accepted one.
+QString RefusalText(PictureFit fit);
+
+}  // namespace render

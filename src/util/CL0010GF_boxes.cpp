@@ -1,0 +1,57 @@
+// CL0010GF_boxes.cpp: the utility object's message boxes, title and centring.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "classlib/application.h"
+#include "util/CL0010GF.h"
+
+using namespace classlib;
+
+namespace {
+
+// Where a window of `size` stands centred over a window at `over`: half the
+// difference, truncated toward zero, not kept on the screen.
+QPoint CentredOver(const QRect& over, const QSize& size) {
+  return {over.x() + (over.width() - size.width()) / 2,
+          over.y() + (over.height() - size.height()) / 2};
+}
+
+QRect OuterRect(const QWidget* window) { return window->frameGeometry(); }
+
+}  // namespace
+
+void TClsCL0010GF::ShowInfo(const QString& text) { ShowBox(text, TMsgDlgType::mtInformation); }
+
+void TClsCL0010GF::ShowError(const QString& text) { ShowBox(text, TMsgDlgType::mtWarning); }
+
+void TClsCL0010GF::ShowBox(const QString& text, TMsgDlgType type) {
+  // The default arrow, also when a wait cursor was showing; it stays so.
+  while (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();
+  try {
+    const std::unique_ptr<TMessageForm> box = CreateMessageDialog(text, type);
+    const QSize size = OuterRect(box.get()).size();
+    if (const TForm* main = Application->MainForm()) {
+      box->move(CentredOver(OuterRect(main), size));
+      box->SetCaption(main->Caption());
+    } else {
+      // Before the main window has finished its creation (a failure while it
+      // is being built) there is nothing to sit over: the box is centred on
+      // the screen and carries the application's title.
+      const QScreen* screen = QGuiApplication::primaryScreen();
+      if (screen != nullptr) box->move(CentredOver(screen->geometry(), size));
+      box->SetCaption(Application->Title());
+    }
+    box->ShowModal();
+  } catch (...) {
+    // A box that cannot be shown is dropped; the caller goes on.
+  }
+}
+
+QString TClsCL0010GF::GetAppTitle() const { return Application->Title(); }
+
+void TClsCL0010GF::CenterOnOwner(TForm* form) {
+  const QWidget* owner = form->Owner();
+  if (owner == nullptr) return;
+  form->move(CentredOver(OuterRect(owner), OuterRect(form).size()));
+}

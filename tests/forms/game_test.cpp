@@ -1,0 +1,156 @@
+// game_test.cpp: the whole road of a picture: open, deal, select, slide and
+// complete, driven through the window's real controls.
+#include <QTest>
+
+#include "forms/mainwindow_fixture.h"
+#include "platform/qimage_bridge.h"
+#include "support/image_compare.h"
+
+using namespace classlib;
+
+namespace formtest {
+namespace {
+
+// The seed-1 deal, row by row; cell 3 holds the missing piece 21.
+constexpr std::array<int, 25> kSeedOneDeal = {15, 24, 8,  21, 7,  6,  16, 12, 18,
+                                              4,  17, 0,  9,  3,  14, 20, 1,  10,
+                                              22, 19, 13, 11, 23, 5,  2};
+
+class GameTest : public MainWindowTest {
+ protected:
+  void OpenPattern(int width, int height) {
+    picture_ = PatternPicture(width, height);
+    Open(WriteBmp(dir_, "pattern.bmp", picture_));
+    ASSERT_TRUE(window_->PictureReady);
+  }
+
+  // Puts the board one slide from home: the missing piece lies one cell right
+  // of its home, which holds the piece that belongs there.
+  void ArrangeOneSlideFromHome(int blankPiece) {
+    auto& map = window_->Game.PieceMap;
+    for (int i = 0; i < 25; ++i) map[static_cast<std::size_t>(i)] = i;
+    std::swap(map[static_cast<std::size_t>(blankPiece)],
+              map[static_cast<std::size_t>(blankPiece + 1)]);
+    window_->Game.BlankPiece = blankPiece;
+  }
+
+  QImage picture_;
+};
+
+TEST_F(GameTest, StartDealsFromTheClockAndSelectsTheTopRow) {
+  OpenPattern(200, 200);
+  Start(1);
+  EXPECT_TRUE(window_->Game.Playing);
+  EXPECT_TRUE(window_->DGMain->isEnabled());
+  EXPECT_EQ(window_->Game.PieceMap, kSeedOneDeal);
+  EXPECT_EQ(window_->DGMain->Col(), 0);
+  EXPECT_EQ(window_->DGMain->Row(), 0);
+  // Piece 15 is selected: the preview marks its home, column 0 of row 3.
+  EXPECT_EQ(window_->DGSub->Col(), 0);
+  EXPECT_EQ(window_->DGSub->Row(), 3);
+  // The same second deals the same game again.
+  Start(1);
+  EXPECT_EQ(window_->Game.PieceMap, kSeedOneDeal);
+}
+
+TEST_F(GameTest, SelectionRefusesTheBlankByClickAndByKeys) {
+  OpenPattern(200, 200);
+  Start(1);
+  ClickCell(3, 0);  // the blank
+  EXPECT_EQ(window_->DGMain->Col(), 0);
+  ClickCell(2, 0);
+  EXPECT_EQ(window_->DGMain->Col(), 2);
+  EXPECT_EQ(window_->DGSub->Col(), 3);  // piece 8's home: column 3, row 1
+  EXPECT_EQ(window_->DGSub->Row(), 1);
+  QTest::keyClick(window_->DGMain, Qt::Key_Right);  // towards the blank
+  EXPECT_EQ(window_->DGMain->Col(), 2);
+  QTest::keyClick(window_->DGMain, Qt::Key_Down);
+  EXPECT_EQ(window_->DGMain->Row(), 1);
+}
+
+TEST_F(GameTest, DoubleClickSlidesTheSelectedPieceIntoTheBlank) {
+  OpenPattern(200, 200);
+  Start(1);
+  // Piece 8 at cell 2 beside the blank at cell 3.
+  DoubleClickCell(2, 0);
+  EXPECT_EQ(window_->Game.PieceMap[3], 8);
+  EXPECT_EQ(window_->Game.PieceMap[2], 21);
+  EXPECT_EQ(window_->DGMain->Col(), 3);
+  EXPECT_EQ(window_->DGSub->Col(), 3);
+  EXPECT_EQ(window_->DGSub->Row(), 1);
+
+  // A double-click on the blank does not select it; it acts on the piece
+  // that was selected, which now stands beside the blank again.
+  DoubleClickCell(2, 0);
+  EXPECT_EQ(window_->Game.PieceMap[2], 8);
+  EXPECT_EQ(window_->Game.PieceMap[3], 21);
+  EXPECT_EQ(window_->DGMain->Col(), 2);
+
+  // A piece with no blank beside it stays where it is.
+  const auto before = window_->Game.PieceMap;
+  DoubleClickCell(0, 4);
+  EXPECT_EQ(window_->Game.PieceMap, before);
+}
+
+TEST_F(GameTest, TheLastSlideEndsTheGameSilently) {
+  OpenPattern(200, 200);
+  Start(1);
+  ArrangeOneSlideFromHome(12);
+  // Cell 12 holds piece 13 and the blank is cell 13: sliding it right brings
+  // every piece home, the missing one included.
+  ClickCell(2, 2);
+  DoubleClickCell(2, 2);
+  EXPECT_FALSE(window_->Game.Playing);
+  EXPECT_TRUE(boxTexts_.isEmpty());
+  // The board shows the whole picture again, the missing piece included.
+  const int pw = window_->PieceWidth, ph = window_->PieceHeight;
+  for (int cell : {0, 12, 13, 24}) {
+    const QImage expected = picture_.copy((cell % 5) * pw, (cell / 5) * ph, pw, ph);
+    EXPECT_TRUE(testsupport::SameImage(
+        "complete-cell-" + std::to_string(cell), BoardCellPixels(cell % 5, cell / 5),
+        platform::SurfaceFromQImage(expected)));
+  }
+  // Double-clicks now do nothing, while cells can still be selected.
+  DoubleClickCell(1, 2);
+  EXPECT_EQ(window_->Game.PieceMap[12], 12);
+  EXPECT_EQ(window_->DGMain->Col(), 1);
+}
+
+TEST_F(GameTest, CancelledOpenLeavesTheGameRunning) {
+  OpenPattern(200, 200);
+  Start(1);
+  ClickCell(2, 1);
+  TOpenDialog::SetNextAnswer(std::nullopt);
+  window_->MnuOpenClick(window_->SpbOpen);
+  EXPECT_TRUE(window_->Game.Playing);
+  EXPECT_EQ(window_->Game.PieceMap, kSeedOneDeal);
+  EXPECT_TRUE(window_->SpbStart->isEnabled());
+  EXPECT_EQ(window_->DGMain->Col(), 0);
+  EXPECT_EQ(window_->DGMain->Row(), 0);
+  EXPECT_EQ(window_->DGSub->Col(), 0);
+  EXPECT_EQ(window_->DGSub->Row(), 0);
+}
+
+TEST_F(GameTest, FailedOpenAfterAGoodOneDisablesStartAndShowsSilver) {
+  OpenPattern(200, 200);
+  Start(1);
+  const QString small = WriteBmp(dir_, "small.bmp", PatternPicture(119, 500));
+  ExpectBox();
+  Open(small);
+  ASSERT_EQ(boxTexts_.size(), 1);
+  EXPECT_EQ(boxTexts_[0], QStringLiteral("120 × 120 [Pixel] 以上のビットマップを指定してください。"));
+  EXPECT_EQ(boxCaptions_[0], QStringLiteral("Tessra"));
+  EXPECT_FALSE(window_->PictureReady);
+  EXPECT_FALSE(window_->Game.Playing);
+  EXPECT_FALSE(window_->SpbStart->isEnabled());
+  EXPECT_FALSE(window_->MnuStart->Enabled());
+  // The board keeps the first picture's cell size, painted plain silver.
+  EXPECT_EQ(window_->DGMain->ColWidth(4), 40);
+  const platform::Surface silver(40, 40, clSilver);
+  EXPECT_TRUE(testsupport::SameImage("failed-board", BoardCellPixels(1, 1), silver));
+  EXPECT_TRUE(testsupport::SameImage("failed-preview", PreviewCellPixels(1, 1),
+                                     platform::Surface(48, 48, clSilver)));
+}
+
+}  // namespace
+}  // namespace formtest

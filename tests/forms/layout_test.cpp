@@ -1,0 +1,140 @@
+// layout_test.cpp: the main window as it opens, and as it follows resizing.
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "classlib/application.h"
+#include "classlib/opendialog.h"
+#include "forms/mainwindow_fixture.h"
+
+using namespace classlib;
+
+namespace formtest {
+namespace {
+
+QRect Geometry(const QWidget* w) { return w->geometry(); }
+
+TEST_F(MainWindowTest, OpensAtTheDesignedGeometry) {
+  EXPECT_EQ(window_->ClientWidth(), 632);
+  EXPECT_EQ(window_->ClientHeight(), 434);
+  EXPECT_EQ(Geometry(window_->PnlTop), QRect(0, 0, 632, 49));
+  EXPECT_EQ(Geometry(window_->PnlLeft), QRect(0, 49, 273, 385));
+  EXPECT_EQ(Geometry(window_->PnlMain), QRect(273, 49, 359, 385));
+  EXPECT_EQ(Geometry(window_->PnlCaption), QRect(0, 0, 359, 40));
+  EXPECT_EQ(Geometry(window_->DGMain), QRect(0, 40, 359, 345));
+  EXPECT_EQ(Geometry(window_->DGSub), QRect(12, 40, 245, 245));
+  EXPECT_EQ(Geometry(window_->ImgHint), QRect(12, 8, 120, 32));
+  EXPECT_EQ(Geometry(window_->ImgLogo), QRect(0, 304, 273, 81));
+  EXPECT_EQ(Geometry(window_->ImgCaption), QRect(0, 8, 120, 32));
+  EXPECT_EQ(Geometry(window_->SpbOpen), QRect(8, 8, 33, 33));
+  EXPECT_EQ(Geometry(window_->SpbStart), QRect(48, 8, 33, 33));
+  EXPECT_EQ(Geometry(window_->SpbExit), QRect(88, 8, 33, 33));
+  EXPECT_EQ(Geometry(window_->Bevel1), QRect(43, 8, 6, 33));
+  EXPECT_EQ(Geometry(window_->Bevel2), QRect(83, 8, 6, 33));
+  EXPECT_EQ(window_->DGMain->ClientWidth(), 355);
+  EXPECT_EQ(window_->DGMain->ClientHeight(), 341);
+  EXPECT_EQ(window_->DGSub->ClientWidth(), 241);
+  EXPECT_EQ(window_->DGSub->ClientHeight(), 241);
+}
+
+TEST_F(MainWindowTest, ResizingMovesOnlyTheAlignedStrips) {
+  const int menu = window_->height() - window_->ClientHeight();
+  window_->resize(632 + 100, 434 + 50 + menu);
+  EXPECT_EQ(Geometry(window_->PnlTop), QRect(0, 0, 732, 49));
+  EXPECT_EQ(Geometry(window_->PnlLeft), QRect(0, 49, 273, 435));
+  EXPECT_EQ(Geometry(window_->PnlMain), QRect(273, 49, 459, 435));
+  EXPECT_EQ(Geometry(window_->DGMain), QRect(0, 40, 459, 395));
+  EXPECT_EQ(Geometry(window_->ImgLogo), QRect(0, 354, 273, 81));
+  EXPECT_EQ(Geometry(window_->DGSub), QRect(12, 40, 245, 245));
+  EXPECT_EQ(Geometry(window_->ImgHint), QRect(12, 8, 120, 32));
+
+  // Shorter than designed: the logo strip rides up under the preview grid,
+  // which stays in front of it.
+  window_->resize(632, 300 + menu);
+  EXPECT_EQ(Geometry(window_->ImgLogo), QRect(0, 170, 273, 81));
+  const QObjectList& siblings = window_->PnlLeft->children();
+  EXPECT_GT(siblings.indexOf(window_->DGSub), siblings.indexOf(window_->ImgLogo));
+
+  // So small that the strips no longer fit: they shrink to nothing, and come
+  // back when there is room again.
+  window_->resize(100, 30 + menu);
+  EXPECT_EQ(window_->PnlTop->height(), 30);
+  EXPECT_EQ(window_->PnlLeft->height(), 0);
+  EXPECT_EQ(window_->PnlMain->width(), 0);
+  window_->resize(632, 434 + menu);
+  EXPECT_EQ(Geometry(window_->PnlTop), QRect(0, 0, 632, 49));
+  EXPECT_EQ(Geometry(window_->PnlLeft), QRect(0, 49, 273, 385));
+  EXPECT_EQ(Geometry(window_->DGMain), QRect(0, 40, 359, 345));
+}
+
+TEST_F(MainWindowTest, TextsAndStatesBeforeAnyPicture) {
+  EXPECT_EQ(window_->Caption(), QStringLiteral("Tessra"));
+  EXPECT_EQ(window_->SpbOpen->Hint(), QStringLiteral("ﾌｧｲﾙを開く"));
+  EXPECT_EQ(window_->SpbStart->Hint(), QStringLiteral("ｼｬｯﾌﾙ"));
+  EXPECT_EQ(window_->SpbExit->Hint(), QStringLiteral("閉じる"));
+  const QStringList captions = {
+      window_->MnuFile->Caption(), window_->MnuOpen->Caption(), window_->N1->Caption(),
+      window_->MnuStart->Caption(), window_->N2->Caption(), window_->MnuExit->Caption(),
+      window_->MnuHelp->Caption(), window_->MnuAbout->Caption()};
+  EXPECT_EQ(captions, QStringList({"ﾌｧｲﾙ(&F)", "開く(&O)", "-", "ｼｬｯﾌﾙ(&S)", "-", "閉じる(&X)",
+                                   "ﾍﾙﾌﾟ(&H)", "ﾊﾞｰｼﾞｮﾝ情報(&V)"}));
+  EXPECT_TRUE(window_->N1->IsSeparator());
+  EXPECT_EQ(window_->ODPic->Title(), QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開く"));
+  EXPECT_EQ(window_->ODPic->NameFilters(), QStringList({"ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ(*.bmp)"}));
+  EXPECT_EQ(window_->ILBits->Count(), 25);
+
+  EXPECT_FALSE(window_->SpbStart->isEnabled());
+  EXPECT_FALSE(window_->MnuStart->Enabled());
+  EXPECT_FALSE(window_->DGMain->isEnabled());
+  EXPECT_FALSE(window_->DGSub->isEnabled());
+  for (const TMenuItem* item : {window_->MnuOpen, window_->MnuExit, window_->MnuAbout}) {
+    EXPECT_TRUE(item->Enabled());
+  }
+  EXPECT_TRUE(window_->SpbOpen->isEnabled());
+  EXPECT_TRUE(window_->SpbExit->isEnabled());
+  EXPECT_EQ(Application->HintHidePause(), 0x7FFFFFFF);
+  EXPECT_FALSE(window_->PictureReady);
+  EXPECT_FALSE(window_->Game.Playing);
+}
+
+TEST_F(MainWindowTest, BoardIgnoresInputBeforeAPicture) {
+  ClickCell(2, 2);
+  QTest::keyClick(window_->DGMain, Qt::Key_Right);
+  EXPECT_EQ(window_->DGMain->Col(), 0);
+  EXPECT_EQ(window_->DGMain->Row(), 0);
+  // A click on the greyed shuffle button does nothing either.
+  QTest::mouseClick(window_->SpbStart, Qt::LeftButton);
+  EXPECT_FALSE(window_->Game.Playing);
+}
+
+TEST_F(MainWindowTest, MenuItemsAndButtonsShareTheirCommands) {
+  // Open from the menu with a cancelled dialog: the dialog was asked, and
+  // nothing else changed.
+  TOpenDialog::SetNextAnswer(std::nullopt);
+  window_->MnuOpen->Click();
+  TOpenDialog::SetNextAnswer(std::nullopt);
+  QTest::mouseClick(window_->SpbOpen, Qt::LeftButton);
+  EXPECT_FALSE(window_->PictureReady);
+
+  const QString path = WriteBmp(dir_, "a.bmp", PatternPicture(200, 200));
+  TOpenDialog::SetNextAnswer(path);
+  window_->MnuOpen->Click();
+  ASSERT_TRUE(window_->PictureReady);
+  EXPECT_TRUE(window_->MnuStart->Enabled());
+  window_->Clock = [] { return std::int64_t{1}; };
+  window_->MnuStart->Click();
+  EXPECT_TRUE(window_->Game.Playing);
+  EXPECT_EQ(window_->Game.BlankPiece, 21);
+}
+
+TEST_F(MainWindowTest, AltKeysReachTheMenus) {
+  QTest::keyClick(window_, Qt::Key_F, Qt::AltModifier);
+  QMenu* file = window_->MnuFile->Menu();
+  ASSERT_TRUE(QTest::qWaitFor([file] { return file->isVisible(); }, 2000));
+  TOpenDialog::SetNextAnswer(std::nullopt);
+  QTest::keyClick(file, Qt::Key_O);
+  EXPECT_TRUE(QTest::qWaitFor([file] { return !file->isVisible(); }, 2000));
+}
+
+}  // namespace
+}  // namespace formtest

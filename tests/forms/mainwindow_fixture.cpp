@@ -1,0 +1,103 @@
+// mainwindow_fixture.cpp: the main window under test.
+#include "forms/mainwindow_fixture.h"
+
+#include <QImageWriter>
+#include <QTest>
+
+#include "classlib/application.h"
+#include "classlib/modal.h"
+#include "classlib/msgdialog.h"
+
+using namespace classlib;
+
+namespace formtest {
+
+QImage PatternPicture(int width, int height) {
+  QImage picture(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      picture.setPixel(x, y, qRgb((x * 7) & 0xFF, (y * 5) & 0xFF, ((x + y) * 3) & 0xFF));
+    }
+  }
+  return picture;
+}
+
+QString WriteBmp(const QTemporaryDir& dir, const QString& name, const QImage& picture) {
+  const QString path = dir.filePath(name);
+  QImageWriter writer(path, "bmp");
+  EXPECT_TRUE(writer.write(picture.convertToFormat(QImage::Format_RGB888)))
+      << writer.errorString().toStdString();
+  return path;
+}
+
+void MainWindowTest::SetUp() {
+  ClearModalAnswers();
+  TOpenDialog::ClearAnswers();
+  Application->SetTitle(QStringLiteral("Tessra"));
+  Application->CreateForm(FrmFR0010MN);
+  window_ = FrmFR0010MN;
+  window_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
+}
+
+void MainWindowTest::TearDown() {
+  Application->DestroyForms();
+  EXPECT_EQ(ClearModalAnswers(), 0) << "a queued box answer was never used";
+  EXPECT_EQ(TOpenDialog::ClearAnswers(), 0) << "a queued file name was never used";
+}
+
+void MainWindowTest::ExpectBox() {
+  SetNextModalAnswer([this](QWidget* box) {
+    auto* message = qobject_cast<TMessageForm*>(box);
+    boxTexts_ << (message != nullptr ? message->Text() : QStringLiteral("?"));
+    boxCaptions_ << box->windowTitle();
+    return mrOk;
+  });
+}
+
+void MainWindowTest::Open(const QString& path) {
+  TOpenDialog::SetNextAnswer(path);
+  window_->MnuOpenClick(window_->SpbOpen);
+}
+
+void MainWindowTest::Start(std::int64_t seconds) {
+  window_->Clock = [seconds] { return seconds; };
+  QTest::mouseClick(window_->SpbStart, Qt::LeftButton);
+}
+
+void MainWindowTest::ClickCell(int col, int row) {
+  const TRect r = window_->DGMain->CellRect(col, row);
+  QTest::mouseClick(window_->DGMain->viewport(), Qt::LeftButton, {},
+                    QPoint(r.Left + r.Width() / 2, r.Top + r.Height() / 2));
+}
+
+void MainWindowTest::DoubleClickCell(int col, int row) {
+  const TRect r = window_->DGMain->CellRect(col, row);
+  const QPoint at(r.Left + r.Width() / 2, r.Top + r.Height() / 2);
+  QWidget* viewport = window_->DGMain->viewport();
+  QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+  QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+}
+
+namespace {
+
+platform::Surface CellPixels(const TDrawGrid* grid, int col, int row) {
+  const TRect r = grid->CellRect(col, row);
+  platform::Surface cell(r.Width(), r.Height());
+  platform::BitBlt(cell, 0, 0, r.Width(), r.Height(), grid->ClientSurface(), r.Left, r.Top,
+                   platform::RasterOp::Copy);
+  return cell;
+}
+
+}  // namespace
+
+platform::Surface MainWindowTest::BoardCellPixels(int col, int row) const {
+  return CellPixels(window_->DGMain, col, row);
+}
+
+platform::Surface MainWindowTest::PreviewCellPixels(int col, int row) const {
+  return CellPixels(window_->DGSub, col, row);
+}
+
+}  // namespace formtest

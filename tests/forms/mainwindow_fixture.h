@@ -1,0 +1,47 @@
+// mainwindow_fixture.h: a main window on the offscreen platform, with message
+// boxes and the open dialog answered by the test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "forms/FR0010MN.h"
+
+namespace formtest {
+
+// A picture whose every pixel is different enough to tell pieces apart.
+QImage PatternPicture(int width, int height);
+
+// Writes a picture as a 24-bit BMP file into `dir` and returns its path.
+QString WriteBmp(const QTemporaryDir& dir, const QString& name, const QImage& picture);
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Queues an answer for the next message box that records its text.
+  void ExpectBox();
+  // Opens `path` through the Open command with the dialog answered.
+  void Open(const QString& path);
+  // Deals with the clock fixed at `seconds`.
+  void Start(std::int64_t seconds);
+  // Clicks the board cell (col, row) with the left button.
+  void ClickCell(int col, int row);
+  void DoubleClickCell(int col, int row);
+
+  // The board's painted pixels of cell (col, row), for comparisons.
+  platform::Surface BoardCellPixels(int col, int row) const;
+  platform::Surface PreviewCellPixels(int col, int row) const;
+
+  QTemporaryDir dir_;
+  TFrmFR0010MN* window_ = nullptr;
+  QStringList boxTexts_;
+  QStringList boxCaptions_;
+};
+
+}  // namespace formtest
