@@ -46,10 +46,6 @@ TEST(DrawFrames, SunkenAndRaisedOnACell) {
   classlib::TCanvas canvas(&s);
   Utility.DrawSunkenFrame(&canvas, 0, 0, 48, 48);
   EXPECT_TRUE(SameImage("sunken48", s, Edge48(clGray, clWhite)));
-  EXPECT_EQ(s.Pixel(0, 0), clGray);
-  EXPECT_EQ(s.Pixel(0, 47), clGray);
-  EXPECT_EQ(s.Pixel(47, 0), clWhite);
-  EXPECT_EQ(s.Pixel(47, 47), clWhite);
 
   Surface r(50, 50, clSilver);
   classlib::TCanvas raised(&r);
