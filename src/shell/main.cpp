@@ -1,1 +1,27 @@
-int main() { return 0; }
+// main.cpp: the entry function: single-instance guard, application object,
+// main window and message loop. The command line is ignored (the toolkit may
+// still read its own options from it).
+#include "classlib/application.h"
+#include "classlib/exception.h"
+#include "forms/FR0010MN.h"
+#include "shell/instance_guard.h"
+
+int main(int argc, char** argv) {
+  shell::InstanceGuard guard;
+  // Another copy runs: leave at once, showing nothing and leaving it alone.
+  if (guard.AnotherCopyRuns()) return 0;
+
+  try {
+    classlib::Application->Initialize(argc, argv);
+    classlib::Application->SetTitle("Tessra");
+    classlib::Application->CreateForm(FrmFR0010MN);
+    classlib::Application->Run();
+  } catch (classlib::Exception& e) {
+    classlib::Application->ShowException(e);
+  }
+  // The main window goes while the toolkit is still up; its destruction
+  // handler frees the bitmaps.
+  classlib::Application->DestroyForms();
+  guard.Release();
+  return 0;
+}

@@ -1,0 +1,42 @@
+// childprocess.h: starting, watching and ending helper processes in tests.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace shelltest {
+
+class ChildProcess {
+ public:
+  // Starts the program at argv[0] with `env` entries ("NAME=value") added to
+  // or replacing ours. Standard input comes from `stdinFd`, or /dev/null when
+  // it is -1. Pid() is -1 when the start failed.
+  explicit ChildProcess(const std::vector<std::string>& argv,
+                        const std::vector<std::string>& env = {}, int stdinFd = -1);
+  // Kills and reaps a child that still runs.
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  pid_t Pid() const { return pid_; }
+  bool Running();
+  // The wait status once the child has ended within `timeout`.
+  std::optional<int> Wait(std::chrono::milliseconds timeout);
+  void Signal(int sig);
+
+ private:
+  pid_t pid_ = -1;
+  std::optional<int> status_;
+};
+
+bool ExitedWith(const std::optional<int>& status, int code);
+
+// Waits until the lock file at `path` names `pid` as its holder.
+bool WaitForHolder(const std::string& path, pid_t pid,
+                   std::chrono::milliseconds timeout);
+
+}  // namespace shelltest

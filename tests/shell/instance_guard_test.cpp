@@ -1,0 +1,132 @@
+// instance_guard_test.cpp: one copy at a time, across real processes: the
+// guard against lock probes, twenty probes racing, and the program itself.
+#include "shell/instance_guard.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <thread>
+
+#include "childprocess.h"
+
+namespace shell {
+namespace {
+
+namespace fs = std::filesystem;
+using shelltest::ChildProcess;
+using shelltest::ExitedWith;
+using shelltest::WaitForHolder;
+using std::chrono::milliseconds;
+using std::chrono::seconds;
+
+// Generous: sanitizer builds on a busy machine start slowly.
+constexpr seconds kStartTimeout{20};
+
+class InstanceGuardTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "guard-test-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+    lockPath_ = (fs::path(dir_) / (InstanceLockName() + ".lock")).string();
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+  std::unique_ptr<ChildProcess> StartProbe(int stdinFd = -1) {
+    return std::make_unique<ChildProcess>(
+        std::vector<std::string>{TESSRA_LOCK_PROBE, dir_, InstanceLockName()},
+        std::vector<std::string>{}, stdinFd);
+  }
+  // The program, headless, with its runtime folder (and so its lock) here.
+  std::unique_ptr<ChildProcess> StartTessra() {
+    return std::make_unique<ChildProcess>(
+        std::vector<std::string>{TESSRA_EXE},
+        std::vector<std::string>{"QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + dir_});
+  }
+
+  std::string dir_;
+  std::string lockPath_;
+};
+
+TEST_F(InstanceGuardTest, SecondGuardSeesTheFirstAndUnusableFolderRunsUnguarded) {
+  InstanceGuard first(dir_);
+  InstanceGuard second(dir_);
+  EXPECT_FALSE(first.AnotherCopyRuns());
+  EXPECT_TRUE(first.Held());
+  EXPECT_TRUE(fs::exists(lockPath_));
+  EXPECT_TRUE(second.AnotherCopyRuns());
+  first.Release();
+  EXPECT_FALSE(second.AnotherCopyRuns());
+
+  InstanceGuard unguarded(dir_ + "/missing");
+  EXPECT_FALSE(unguarded.AnotherCopyRuns());
+  EXPECT_FALSE(unguarded.Held());
+}
+
+TEST_F(InstanceGuardTest, LockOfAKilledHolderIsFreed) {
+  InstanceGuard guard(dir_);
+  auto probe = StartProbe();
+  ASSERT_TRUE(WaitForHolder(lockPath_, probe->Pid(), kStartTimeout));
+  EXPECT_TRUE(guard.AnotherCopyRuns());
+  EXPECT_TRUE(ExitedWith(StartProbe()->Wait(kStartTimeout), 1)) << "held by the first";
+
+  probe->Signal(SIGKILL);
+  ASSERT_TRUE(probe->Wait(kStartTimeout));
+  EXPECT_FALSE(guard.AnotherCopyRuns());
+  EXPECT_TRUE(guard.Held());
+}
+
+TEST_F(InstanceGuardTest, TwentyProbesReleasedTogetherLeaveExactlyOneHolder) {
+  constexpr int kProbes = 20;
+  int gate[2];
+  ASSERT_EQ(pipe2(gate, O_CLOEXEC), 0);  // no probe may keep the write end
+  std::vector<std::unique_ptr<ChildProcess>> probes;
+  for (int i = 0; i < kProbes; ++i) probes.push_back(StartProbe(gate[0]));
+  close(gate[0]);
+  close(gate[1]);  // every probe sees the end of input now and tries at once
+
+  auto running = [&probes] {
+    return std::count_if(probes.begin(), probes.end(),
+                         [](auto& probe) { return probe->Running(); });
+  };
+  auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
+  while (running() > 1 && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(milliseconds(10));
+  }
+  ASSERT_EQ(running(), 1);
+  for (auto& probe : probes) {
+    if (probe->Running()) {
+      EXPECT_TRUE(WaitForHolder(lockPath_, probe->Pid(), kStartTimeout));
+    } else {
+      EXPECT_TRUE(ExitedWith(probe->Wait(milliseconds(0)), 1));
+    }
+  }
+}
+
+TEST_F(InstanceGuardTest, SecondProgramEndsAtOnceAndANewOneRunsAfterTheFirstDies) {
+  auto first = StartTessra();
+  ASSERT_TRUE(WaitForHolder(lockPath_, first->Pid(), kStartTimeout));
+
+  auto second = StartTessra();
+  EXPECT_TRUE(ExitedWith(second->Wait(seconds(2)), 0)) << "must end at once with 0";
+  EXPECT_TRUE(first->Running());
+  EXPECT_TRUE(WaitForHolder(lockPath_, first->Pid(), milliseconds(0)));
+
+  first->Signal(SIGKILL);
+  ASSERT_TRUE(first->Wait(kStartTimeout));
+  auto third = StartTessra();
+  ASSERT_TRUE(WaitForHolder(lockPath_, third->Pid(), kStartTimeout));
+  EXPECT_FALSE(third->Wait(milliseconds(300))) << "the new copy keeps running";
+  third->Signal(SIGTERM);
+  EXPECT_TRUE(third->Wait(kStartTimeout));
+}
+
+}  // namespace
+}  // namespace shell
