@@ -1,0 +1,24 @@
+// bmploader.h: reading BMP files into surfaces, with our own header checks
+// in front of Qt's decoder.
+#pragma once
+
+#include <QString>
+
+#include "platform/surface.h"
+
+namespace classlib {
+
+struct TBmpInfo {
+  int Width = 0;
+  int Height = 0;
+};
+
+// Reads and checks the file's headers only; the picture is not decoded.
+// Throws Exception with a Japanese message naming the file and the fault.
+TBmpInfo ReadBmpInfo(const QString& fileName);
+
+// Decodes the whole file into `into` (32-bit RGB). Throws Exception as above;
+// `into` is left unchanged when the file cannot be used.
+void LoadBmpFile(const QString& fileName, platform::Surface& into);
+
+}  // namespace classlib
