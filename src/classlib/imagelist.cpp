@@ -27,8 +27,19 @@ int TImageList::AddMasked(const platform::Surface& strip, TColor transparent) {
 }
 
 int TImageList::AddFromResource(const QString& qrcPath, TColor transparent) {
-  const QImage image(qrcPath);
+  QImage image(qrcPath);
   if (image.isNull()) return -1;
+  if (image.hasAlphaChannel()) {
+    // Pictures that carry their own transparency get the key colour there,
+    // which the mask is then made from.
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+      auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+      for (int x = 0; x < image.width(); ++x) {
+        if (qAlpha(line[x]) == 0) line[x] = transparent;
+      }
+    }
+  }
   return AddMasked(platform::SurfaceFromQImage(image), transparent);
 }
 

@@ -5,7 +5,6 @@
 
 #include "classlib/controls.h"
 #include "forms/FR0010MN.h"
-#include "platform/qimage_bridge.h"
 
 using namespace classlib;
 
@@ -49,20 +48,6 @@ TDrawGrid* MakeGrid(QWidget* parent, int left, int top, int width, int height) {
   grid->SetColor(clSilver);
   grid->setEnabled(false);
   return grid;
-}
-
-// The number glyphs: a strip of 16 x 16 pictures whose transparent pixels
-// become the mask.
-void LoadNumberGlyphs(TImageList* list) {
-  constexpr TColor kKey = clFuchsia;  // a colour no glyph uses
-  QImage strip = Picture(":/numbers.xpm").convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < strip.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
-    for (int x = 0; x < strip.width(); ++x) {
-      if (qAlpha(line[x]) == 0) line[x] = kKey;
-    }
-  }
-  list->AddMasked(platform::SurfaceFromQImage(strip), kKey);
 }
 
 }  // namespace
@@ -115,7 +100,8 @@ void TFrmFR0010MN::BuildLayout() {
   ODPic->SetTitle(QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開く"));
   ODPic->SetFilter(QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ(*.bmp)|*.bmp"));
   ILBits = std::make_unique<TImageList>();
-  LoadNumberGlyphs(ILBits.get());
+  // The strip's transparent pixels become the mask; no glyph uses fuchsia.
+  ILBits->AddFromResource(QStringLiteral(":/numbers.xpm"), clFuchsia);
 
   BuildMenu();
   SetClientSize(kClientWidth, kClientHeight);

@@ -1,0 +1,162 @@
+// cellpainter_test.cpp: the look of board and preview cells, pixel by pixel.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "classlib/graphics.h"
+#include "classlib/imagelist.h"
+#include "platform/qimage_bridge.h"
+#include "render/cellpainter.h"
+#include "support/image_compare.h"
+
+using classlib::clBlack;
+using classlib::clGray;
+using classlib::clWhite;
+using platform::Color;
+using platform::Surface;
+
+namespace {
+
+constexpr int kPiece = 24;
+
+// A 120 x 120 picture whose pixels never repeat their neighbours' colours.
+Surface Picture() {
+  Surface s(120, 120);
+  for (int y = 0; y < 120; ++y) {
+    for (int x = 0; x < 120; ++x) s.SetPixel(x, y, platform::Rgb(x * 2, y * 2, 100 + x - y));
+  }
+  return s;
+}
+
+Color Negative(Color c) {
+  return platform::Rgb(255 - platform::RedOf(c), 255 - platform::GreenOf(c),
+                       255 - platform::BlueOf(c));
+}
+
+class CellPainterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    work_.SetWidth(200);
+    work_.SetHeight(200);
+    glyphs_.AddFromResource(QStringLiteral(":/numbers.xpm"), classlib::clFuchsia);
+    ASSERT_EQ(glyphs_.Count(), 25);
+  }
+
+  Surface WorkCell(int width, int height) {
+    Surface cell(width, height);
+    platform::BitBlt(cell, 0, 0, width, height, work_.Surface(), 0, 0, platform::RasterOp::Copy);
+    return cell;
+  }
+
+  render::BoardCell Board(int piece, bool playing, bool blank, bool selected) {
+    return {piece, kPiece, kPiece, kPiece, kPiece, playing, blank, selected};
+  }
+
+  classlib::TBitmap work_;
+  classlib::TImageList glyphs_;
+  Surface picture_ = Picture();
+};
+
+TEST_F(CellPainterTest, WithoutAGameTheCellIsThePieceAlone) {
+  render::ComposeBoardCell(work_, picture_, glyphs_, Board(7, false, false, true));
+  Surface expected(kPiece, kPiece);
+  platform::BitBlt(expected, 0, 0, kPiece, kPiece, picture_, 2 * kPiece, kPiece,
+                   platform::RasterOp::Copy);
+  EXPECT_TRUE(testsupport::SameImage("board-no-game", WorkCell(kPiece, kPiece), expected));
+}
+
+TEST_F(CellPainterTest, APlayedPieceIsARaisedTileWithItsNumberUnderTheMark) {
+  render::ComposeBoardCell(work_, picture_, glyphs_, Board(7, true, false, false));
+  const Surface tile = WorkCell(kPiece, kPiece);
+  EXPECT_EQ(tile.Pixel(0, 0), clWhite);
+  EXPECT_EQ(tile.Pixel(1, 1), clWhite);
+  EXPECT_EQ(tile.Pixel(23, 23), clGray);
+  EXPECT_EQ(tile.Pixel(22, 22), clGray);
+  EXPECT_EQ(tile.Pixel(23, 0), clGray);
+  // Glyph 7 ("8") stands at (4, 4) to (19, 19): only its opaque pixels
+  // cover the picture.
+  const platform::MaskedGlyph& glyph = glyphs_.Image(7);
+  for (int y = 2; y < 22; ++y) {
+    for (int x = 2; x < 22; ++x) {
+      const bool inGlyph = x >= 4 && x < 20 && y >= 4 && y < 20 && glyph.IsOpaque(x - 4, y - 4);
+      const Color expected =
+          inGlyph ? glyph.Image.Pixel(x - 4, y - 4) : picture_.Pixel(2 * kPiece + x, kPiece + y);
+      ASSERT_EQ(tile.Pixel(x, y), expected) << "at " << x << ", " << y;
+    }
+  }
+
+  // Selected: the engraved mark runs along the glyph's outermost pixels and
+  // its white lines cross the glyph.
+  render::ComposeBoardCell(work_, picture_, glyphs_, Board(7, true, false, true));
+  const Surface marked = WorkCell(kPiece, kPiece);
+  for (int i = 4; i <= 19; ++i) {
+    EXPECT_EQ(marked.Pixel(i, 4), clGray);
+    EXPECT_EQ(marked.Pixel(4, i), clGray);
+    EXPECT_EQ(marked.Pixel(19, i), clGray);
+  }
+  for (int i = 6; i <= 18; ++i) EXPECT_EQ(marked.Pixel(5, i), clWhite);
+  EXPECT_EQ(marked.Pixel(12, 12), tile.Pixel(12, 12));
+}
+
+TEST_F(CellPainterTest, TheBlankIsASunkenNegativeAndTakesTheMarkToo) {
+  render::ComposeBoardCell(work_, picture_, glyphs_, Board(21, true, true, true));
+  const Surface blank = WorkCell(kPiece, kPiece);
+  EXPECT_EQ(blank.Pixel(0, 0), clGray);
+  EXPECT_EQ(blank.Pixel(23, 23), clWhite);
+  EXPECT_EQ(blank.Pixel(4, 4), clGray);   // the selection mark
+  EXPECT_EQ(blank.Pixel(5, 10), clWhite);
+  // Piece 21 is column 1, row 4 of the picture; no number is drawn on it.
+  for (int y = 6; y < 18; ++y) {
+    for (int x = 6; x < 18; ++x) {
+      ASSERT_EQ(blank.Pixel(x, y), Negative(picture_.Pixel(kPiece + x, 4 * kPiece + y)));
+    }
+  }
+}
+
+TEST_F(CellPainterTest, APieceSmallerThanItsCellLeavesBlackUnderTheNegative) {
+  render::BoardCell cell = Board(0, true, true, false);
+  cell.Width = 30;
+  cell.Height = 30;
+  render::ComposeBoardCell(work_, picture_, glyphs_, cell);
+  const Surface blank = WorkCell(30, 30);
+  EXPECT_EQ(blank.Pixel(26, 26), clBlack);
+  EXPECT_EQ(blank.Pixel(10, 10), Negative(picture_.Pixel(10, 10)));
+}
+
+TEST_F(CellPainterTest, PreviewCellsAlwaysCarryTheirNumber) {
+  const Surface preview = Picture();
+  render::PreviewCell cell{1, 2, 48, 48, 48, 48, false, false, true};
+  render::ComposePreviewCell(work_, preview, glyphs_, cell);
+  const Surface plain = WorkCell(48, 48);
+  const platform::MaskedGlyph& glyph = glyphs_.Image(11);  // "12"
+  int covered = 0;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      if (!glyph.IsOpaque(x, y)) continue;
+      ++covered;
+      ASSERT_EQ(plain.Pixel(16 + x, 16 + y), glyph.Image.Pixel(x, y));
+    }
+  }
+  EXPECT_GT(covered, 10);
+  EXPECT_EQ(plain.Pixel(4, 4), preview.Pixel(48 + 4, 96 + 4));  // no mark outside a game
+
+  // The missing piece's home: sunken negative, number on top, never the mark.
+  cell.Playing = true;
+  cell.Blank = true;
+  render::ComposePreviewCell(work_, preview, glyphs_, cell);
+  const Surface blank = WorkCell(48, 48);
+  EXPECT_EQ(blank.Pixel(0, 0), clGray);
+  EXPECT_EQ(blank.Pixel(4, 10), Negative(preview.Pixel(48 + 4, 96 + 10)));
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      if (glyph.IsOpaque(x, y)) ASSERT_EQ(blank.Pixel(16 + x, 16 + y), glyph.Image.Pixel(x, y));
+    }
+  }
+
+  // Any other selected home while playing is marked.
+  cell.Blank = false;
+  render::ComposePreviewCell(work_, preview, glyphs_, cell);
+  EXPECT_EQ(WorkCell(48, 48).Pixel(4, 10), clGray);
+}
+
+}  // namespace
