@@ -149,7 +149,8 @@ TEST_F(CellPainterTest, PreviewCellsAlwaysCarryTheirNumber) {
   EXPECT_EQ(blank.Pixel(4, 10), Negative(preview.Pixel(48 + 4, 96 + 10)));
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) {
-      if (glyph.IsOpaque(x, y)) ASSERT_EQ(blank.Pixel(16 + x, 16 + y), glyph.Image.Pixel(x, y));
+      if (!glyph.IsOpaque(x, y)) continue;
+      ASSERT_EQ(blank.Pixel(16 + x, 16 + y), glyph.Image.Pixel(x, y));
     }
   }
 
