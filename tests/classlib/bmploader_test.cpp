@@ -159,6 +159,24 @@ TEST_F(BmpLoader, SurfaceIsUnchangedOnFailure) {
   EXPECT_EQ(s, before);
 }
 
+// The pictures shipped for players: each must load, and its pieces (a fifth
+// of each side) must stay under a third of the board's 355 x 341 client area.
+TEST_F(BmpLoader, SamplesLoadAndFitTheBoard) {
+  int count = 0;
+  for (const auto& file : fs::directory_iterator(fs::path(TESSRA_SOURCE_DIR) / "samples")) {
+    if (file.path().extension() != ".bmp") continue;
+    ++count;
+    const QString path = QString::fromStdString(file.path().string());
+    const classlib::TBmpInfo info = classlib::ReadBmpInfo(path);
+    const platform::Surface s = Load(path);
+    EXPECT_EQ(s.Width(), info.Width) << file.path();
+    EXPECT_EQ(s.Height(), info.Height) << file.path();
+    EXPECT_TRUE(info.Width >= 120 && info.Width / 5 < 355 / 3) << file.path();
+    EXPECT_TRUE(info.Height >= 120 && info.Height / 5 < 341 / 3) << file.path();
+  }
+  EXPECT_GE(count, 5);
+}
+
 platform::Surface ReadPpm(const fs::path& path) {
   const QImage image = QImage(QString::fromStdString(path.string())).convertToFormat(QImage::Format_RGB32);
   platform::Surface s(image.width(), image.height());
