@@ -46,6 +46,14 @@ void MainWindowTest::TearDown() {
   EXPECT_EQ(TOpenDialog::ClearAnswers(), 0) << "a queued file name was never used";
 }
 
+void MainWindowTest::Recreate() {
+  Application->DestroyForms();
+  Application->CreateForm(FrmFR0010MN);
+  window_ = FrmFR0010MN;
+  window_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
+}
+
 void MainWindowTest::ExpectBox() {
   SetNextModalAnswer([this](QWidget* box) {
     auto* message = qobject_cast<TMessageForm*>(box);

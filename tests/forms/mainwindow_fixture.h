@@ -24,6 +24,8 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // Replaces the window with a new one, as at start.
+  void Recreate();
   // Queues an answer for the next message box that records its text.
   void ExpectBox();
   // Opens `path` through the Open command with the dialog answered.
