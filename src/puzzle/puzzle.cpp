@@ -10,7 +10,8 @@ namespace puzzle {
 
 namespace {
 
-bool IsCell(int cell) { return cell >= 0 && cell < kCellCount; }
+// Used only in assertions, which a release build leaves out.
+[[maybe_unused]] bool IsCell(int cell) { return cell >= 0 && cell < kCellCount; }
 
 // Draws the next number and reduces it to a piece number. NextRandom never
 // returns a negative value, so the remainder is a valid piece.
