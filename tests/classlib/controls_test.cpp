@@ -1,0 +1,105 @@
+// controls_test.cpp: speed buttons, the exception report and modal forms.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "classlib/application.h"
+#include "classlib/modal.h"
+#include "classlib/msgdialog.h"
+#include "classlib/speedbutton.h"
+#include "classlib/stdctrls.h"
+
+using namespace classlib;
+
+namespace {
+
+// A 16 x 16 glyph: green surround (the bottom-left pixel), a black square
+// outline with a yellow inside.
+QImage Glyph() {
+  QImage image(16, 16, QImage::Format_RGB32);
+  image.fill(qRgb(0, 128, 0));
+  for (int y = 4; y < 12; ++y) {
+    for (int x = 4; x < 12; ++x) {
+      const bool edge = x == 4 || x == 11 || y == 4 || y == 11;
+      image.setPixel(x, y, edge ? qRgb(0, 0, 0) : qRgb(255, 255, 0));
+    }
+  }
+  return image;
+}
+
+TEST(SpeedButton, TheBottomLeftColourIsTransparentAndDisabledIsEmbossed) {
+  TSpeedButton button(nullptr);
+  button.SetGlyph(Glyph());
+  EXPECT_EQ(button.focusPolicy(), Qt::NoFocus);
+  const QImage& glyph = button.GlyphImage();
+  EXPECT_EQ(qAlpha(glyph.pixel(0, 15)), 0);
+  EXPECT_EQ(qAlpha(glyph.pixel(2, 2)), 0);
+  EXPECT_EQ(glyph.pixel(4, 4), qRgb(0, 0, 0));
+  EXPECT_EQ(glyph.pixel(6, 6), qRgb(255, 255, 0));
+
+  // The greyed form keeps the dark outline's shape in grey, with a white
+  // copy one pixel right and down; the light inside drops out.
+  const QImage& disabled = button.DisabledImage();
+  EXPECT_EQ(disabled.pixel(4, 4), qRgb(128, 128, 128));
+  EXPECT_EQ(disabled.pixel(12, 12), qRgb(255, 255, 255));
+  EXPECT_EQ(qAlpha(disabled.pixel(7, 7)), 0);
+  EXPECT_EQ(qAlpha(disabled.pixel(0, 15)), 0);
+
+  // What the button paints follows its state.
+  button.resize(33, 33);
+  button.setEnabled(false);
+  const QImage greyed = button.grab().toImage();
+  EXPECT_EQ(greyed.pixel(8 + 4, 8 + 4), qRgb(128, 128, 128));
+  button.setEnabled(true);
+  const QImage normal = button.grab().toImage();
+  EXPECT_EQ(normal.pixel(8 + 4, 8 + 4), qRgb(0, 0, 0));
+  EXPECT_EQ(normal.pixel(8 + 6, 8 + 6), qRgb(255, 255, 0));
+}
+
+TEST(SpeedButton, AClickRaisesOnClick) {
+  TSpeedButton button(nullptr);
+  button.resize(33, 33);
+  int clicks = 0;
+  button.OnClick = [&](TObject* sender) {
+    EXPECT_EQ(sender, &button);
+    ++clicks;
+  };
+  QTest::mouseClick(&button, Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+  button.setEnabled(false);
+  QTest::mouseClick(&button, Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST(Application, TheExceptionReportAddsAFullStopUnderTheTitle) {
+  Application->SetTitle(QStringLiteral("Tessra"));
+  QString text, caption;
+  TMsgDlgType type = TMsgDlgType::mtInformation;
+  SetNextModalAnswer([&](QWidget* window) {
+    auto* box = qobject_cast<TMessageForm*>(window);
+    text = box->Text();
+    caption = box->Caption();
+    type = box->Type();
+    return mrOk;
+  });
+  Application->ShowException(Exception(QStringLiteral("読めません")));
+  EXPECT_EQ(text, QStringLiteral("読めません."));
+  EXPECT_EQ(caption, QStringLiteral("Tessra"));
+  EXPECT_EQ(type, TMsgDlgType::mtError);
+}
+
+TEST(Form, ModalLoopsEndByButtonOrByClosing) {
+  TForm form(nullptr);
+  auto* ok = new TButton(form.Client());
+  ok->SetModalResult(mrOk);
+  QTimer::singleShot(0, ok, [ok] { ok->click(); });
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_FALSE(form.isVisible());
+  QTimer::singleShot(0, &form, [&form] { form.close(); });
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+// boxes_test.cpp: the utility object's message boxes, title and centring.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QTest>
+
+#include "classlib/application.h"
+#include "classlib/modal.h"
+#include "util/CL0010GF.h"
+
+using namespace classlib;
+
+namespace {
+
+struct SeenBox {
+  QPoint Position;
+  QSize Size;
+  QString Caption;
+  QString Text;
+  TMsgDlgType Type = TMsgDlgType::mtError;
+  bool ArrowCursor = false;
+};
+
+class BoxesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ClearModalAnswers();
+    Application->SetTitle(QStringLiteral("Tessra"));
+    Application->CreateForm(main_);
+    main_->SetCaption(QStringLiteral("Main caption"));
+    main_->setGeometry(300, 200, 400, 300);
+  }
+  void TearDown() override {
+    Application->DestroyForms();
+    EXPECT_EQ(ClearModalAnswers(), 0);
+  }
+
+  // Answers the next box and records how it stood.
+  void Watch(SeenBox& seen) {
+    SetNextModalAnswer([&seen](QWidget* window) {
+      auto* box = qobject_cast<TMessageForm*>(window);
+      EXPECT_NE(box, nullptr);
+      if (box == nullptr) return mrOk;
+      seen = {box->frameGeometry().topLeft(), box->frameGeometry().size(), box->Caption(),
+              box->Text(), box->Type(), QApplication::overrideCursor() == nullptr};
+      return mrOk;
+    });
+  }
+
+  TForm* main_ = nullptr;
+};
+
+TEST_F(BoxesTest, BoxesSitCentredOverTheMainWindowWithItsCaption) {
+  SeenBox info;
+  Watch(info);
+  Utility.ShowInfo(QStringLiteral("情報"));
+  EXPECT_EQ(info.Text, QStringLiteral("情報"));
+  EXPECT_EQ(info.Type, TMsgDlgType::mtInformation);
+  EXPECT_EQ(info.Caption, QStringLiteral("Main caption"));
+  EXPECT_EQ(info.Position, QPoint(300 + (400 - info.Size.width()) / 2,
+                                  200 + (300 - info.Size.height()) / 2));
+
+  // A box wider than the main window by an odd amount goes left by half the
+  // difference, halved toward zero: -5 gives -2.
+  main_->setGeometry(-50, 900, info.Size.width() - 5, info.Size.height() - 7);
+  SeenBox error;
+  Watch(error);
+  Utility.ShowError(QStringLiteral("情報"));
+  EXPECT_EQ(error.Type, TMsgDlgType::mtWarning);
+  EXPECT_EQ(error.Position, QPoint(-50 - 2, 900 - 3));
+}
+
+TEST_F(BoxesTest, TheCursorBecomesTheArrowAndStaysSo) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  SeenBox seen;
+  Watch(seen);
+  Utility.ShowInfo(QStringLiteral("x"));
+  EXPECT_TRUE(seen.ArrowCursor);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(BoxesTest, AFailingBoxNeverReachesItsCaller) {
+  SetNextModalAnswer([](QWidget*) -> int { throw Exception(QStringLiteral("broken")); });
+  EXPECT_NO_THROW(Utility.ShowError(QStringLiteral("x")));
+  SetNextModalAnswer([](QWidget*) -> int { throw std::runtime_error("broken"); });
+  EXPECT_NO_THROW(Utility.ShowInfo(QStringLiteral("x")));
+}
+
+TEST_F(BoxesTest, BeforeTheMainWindowExistsBoxesCarryTheTitle) {
+  Application->DestroyForms();
+  SeenBox seen;
+  Watch(seen);
+  Utility.ShowError(QStringLiteral("x"));
+  EXPECT_EQ(seen.Caption, QStringLiteral("Tessra"));
+  EXPECT_EQ(Utility.GetAppTitle(), QStringLiteral("Tessra"));
+}
+
+TEST_F(BoxesTest, CenterOnOwnerHalvesTowardZeroWithoutClamping) {
+  TForm box(main_);
+  box.setGeometry(0, 0, 405, 100);
+  main_->setGeometry(-1000, -20, 400, 301);
+  Utility.CenterOnOwner(&box);
+  EXPECT_EQ(box.frameGeometry().topLeft(), QPoint(-1000 - 2, -20 + 100));
+}
+
+}  // namespace
