@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
 #include "support/bmp_bytes.h"
 
 namespace {
@@ -64,72 +62,24 @@ TEST(BmpHeader, NegativeHeightMeansTopDown) {
   EXPECT_EQ(r.Header.Height, 2);
 }
 
-TEST(BmpHeader, ShortOrForeignStartsAreRefused) {
+// Refusals that turn on the exact length of a short file; the corpus has
+// the rest of the malformed starts, depths, compressions and sizes.
+TEST(BmpHeader, ShortStartsAreRefused) {
   const Bytes good = Rgb24().Build();
   EXPECT_EQ(Parse({}).Error, BmpError::Empty);
   EXPECT_EQ(Parse({'B'}).Error, BmpError::Truncated);
-  EXPECT_EQ(Parse({'B', 'M'}).Error, BmpError::Truncated);
   EXPECT_EQ(Parse({'B', 'A', 0, 0}).Error, BmpError::NotBmp);
-  EXPECT_EQ(Parse({0x89, 'P', 'N', 'G'}).Error, BmpError::NotBmp);
-  EXPECT_EQ(Parse(Bytes(good.begin(), good.begin() + 14)).Error, BmpError::Truncated);
-  EXPECT_EQ(Parse(Bytes(good.begin(), good.begin() + 40)).Error, BmpError::Truncated);
+  EXPECT_EQ(Parse(Bytes(good.begin(), good.begin() + 17)).Error, BmpError::Truncated);
+  EXPECT_EQ(Parse(Bytes(good.begin(), good.begin() + 53)).Error, BmpError::Truncated);
   // The head may hold more bytes than the file claims; the file size wins.
   EXPECT_EQ(ParseBmpHeader(good, 30).Error, BmpError::Truncated);
-}
-
-TEST(BmpHeader, UnknownHeadersAndPlanesAreRefused) {
-  for (std::uint32_t size : {0u, 16u, 64u, 0xFFFFFFFFu}) {
-    Bytes file = Rgb24().Build();
-    for (int i = 0; i < 4; ++i) file[14 + i] = static_cast<std::uint8_t>(size >> (8 * i));
-    EXPECT_EQ(Parse(file).Error, BmpError::BadHeader) << size;
-  }
-  BmpSpec s = Rgb24();
-  s.Planes = 2;
-  EXPECT_EQ(ErrorOf(s), BmpError::BadHeader);
-}
-
-TEST(BmpHeader, DepthAndCompressionMustFitTogether) {
-  struct Case {
-    std::uint16_t Bits;
-    std::uint32_t Compression;
-    BmpError Expected;
-  };
-  const Case cases[] = {
-      {0, 0, BmpError::BadDepth},        {2, 0, BmpError::BadDepth},
-      {48, 0, BmpError::BadDepth},       {8, 1, BmpError::None},
-      {4, 2, BmpError::None},            {4, 1, BmpError::BadCompression},
-      {8, 2, BmpError::BadCompression},  {24, 1, BmpError::BadCompression},
-      {24, 3, BmpError::BadCompression}, {8, 3, BmpError::BadCompression},
-      {32, 4, BmpError::BadCompression}, {32, 5, BmpError::BadCompression},
-      {32, 6, BmpError::BadCompression},
-  };
-  for (const Case& c : cases) {
-    BmpSpec s;
-    s.Bits = c.Bits;
-    s.Compression = c.Compression;
-    s.Pixels.assign(64, 0);
-    if (c.Bits <= 8) s.Palette.assign(std::size_t{1} << (c.Bits ? c.Bits : 1), {0, 0, 0});
-    EXPECT_EQ(ErrorOf(s), c.Expected) << c.Bits << " bits, compression " << c.Compression;
-  }
-  BmpSpec core = Rgb24();
-  core.InfoSize = 12;
-  core.Bits = 16;
-  EXPECT_EQ(ErrorOf(core), BmpError::BadDepth);
-}
-
-TEST(BmpHeader, SizesMustBePositive) {
-  const std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-  const std::pair<std::int32_t, std::int32_t> sizes[] = {{0, 2}, {-3, 2}, {3, 0}, {3, kMin}, {kMin, 2}};
-  for (auto [w, h] : sizes) {
-    BmpSpec s = Rgb24();
-    s.Width = w;
-    s.Height = h;
-    EXPECT_EQ(ErrorOf(s), BmpError::BadSize) << w << " x " << h;
-  }
-  BmpSpec rleTopDown = Palette8(0, 256);
-  rleTopDown.Compression = 1;
-  rleTopDown.Height = -2;
-  EXPECT_EQ(ErrorOf(rleTopDown), BmpError::BadCompression);
+  // A 40-byte header with bit fields needs its 12 bytes of masks.
+  BmpSpec fields;
+  fields.Bits = 16;
+  fields.Compression = 3;
+  fields.Masks = {0xF800, 0x07E0, 0x001F};
+  const Bytes withMasks = fields.Build();
+  EXPECT_EQ(Parse(Bytes(withMasks.begin(), withMasks.begin() + 60)).Error, BmpError::Truncated);
 }
 
 // The budget is checked on the declared size alone, so a file of a few bytes
