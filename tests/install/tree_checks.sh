@@ -1,0 +1,100 @@
+# tree_checks.sh: checks of an installed Tessra tree, sourced by the install
+# and package checks. Each check prints what is wrong and counts a failure.
+
+failures=0
+
+# fail MESSAGE...: reports one failed check.
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# png_size FILE: prints "WIDTH HEIGHT" from the PNG header, or nothing when
+# FILE does not start with the PNG signature and an IHDR chunk.
+png_size() {
+  local magic
+  magic=$(od -An -tx1 -N16 "$1" | tr -d ' \n')
+  [ "$magic" = "89504e470d0a1a0a0000000d49484452" ] || return 0
+  od -An -tu4 --endian=big -j16 -N8 "$1" | awk '{print $1, $2}'
+}
+
+# desktop_value FILE KEY: prints the value of KEY in the [Desktop Entry] group.
+desktop_value() {
+  awk -v key="$2" '
+    /^\[/ { inEntry = ($0 == "[Desktop Entry]") }
+    inEntry && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
+  ' "$1"
+}
+
+# check_file_list PREFIX EXPECTED...: PREFIX holds exactly the EXPECTED files.
+check_file_list() {
+  local prefix=$1
+  shift
+  local actual expected
+  actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
+  expected=$(printf '%s\n' "$@" | LC_ALL=C sort)
+  if [ "$actual" != "$expected" ]; then
+    fail "installed files differ from the expected list:"
+    diff <(echo "$expected") <(echo "$actual") >&2 || true
+  fi
+}
+
+# check_desktop_entry FILE ICON_NAME: validator plus the keys a menu needs.
+check_desktop_entry() {
+  local file=$1 icon=$2
+  desktop-file-validate "$file" || fail "desktop-file-validate rejects $file"
+  local key want
+  for key in Type Name Exec Icon Terminal Categories; do
+    case $key in
+      Type) want=Application ;; Name) want=Tessra ;; Exec) want=tessra ;;
+      Icon) want=$icon ;; Terminal) want=false ;; Categories) want="Game;LogicGame;" ;;
+    esac
+    [ "$(desktop_value "$file" "$key")" = "$want" ] ||
+      fail "$key is '$(desktop_value "$file" "$key")', expected '$want'"
+  done
+  for key in Comment 'Comment[ja]'; do
+    [ -n "$(desktop_value "$file" "$key")" ] || fail "$file has no $key"
+  done
+}
+
+# check_metainfo FILE APP_ID: validator, component id and launchable.
+check_metainfo() {
+  local file=$1 id=$2
+  appstreamcli validate --no-net "$file" || fail "appstreamcli rejects $file"
+  grep -q "<id>$id</id>" "$file" || fail "$file does not carry the id $id"
+  grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$file" ||
+    fail "$file does not launch $id.desktop"
+  grep -q '<summary xml:lang="ja">' "$file" || fail "$file has no Japanese summary"
+}
+
+# check_icons PREFIX ICON_NAME: every theme size exists as a PNG of that size.
+check_icons() {
+  local prefix=$1 icon=$2 size png
+  for size in 16 32 48 128 256; do
+    png=$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png
+    if [ ! -f "$png" ]; then
+      fail "missing icon $png"
+    elif [ "$(png_size "$png")" != "$size $size" ]; then
+      fail "$png is not a ${size}x${size} PNG (header: '$(png_size "$png")')"
+    fi
+  done
+}
+
+# check_tree PREFIX APP_ID ICON_NAME: the whole installed tree under PREFIX.
+check_tree() {
+  local prefix=$1 id=$2 icon=$3 size
+  local icons=()
+  for size in 16 32 48 128 256; do
+    icons+=("share/icons/hicolor/${size}x${size}/apps/$icon.png")
+  done
+  check_file_list "$prefix" bin/tessra "share/applications/$id.desktop" \
+    "share/metainfo/$id.metainfo.xml" share/doc/tessra/copyright "${icons[@]}"
+  [ -x "$prefix/bin/tessra" ] || fail "$prefix/bin/tessra is not executable"
+  [ -f "$prefix/share/applications/$id.desktop" ] &&
+    check_desktop_entry "$prefix/share/applications/$id.desktop" "$icon"
+  [ -f "$prefix/share/metainfo/$id.metainfo.xml" ] &&
+    check_metainfo "$prefix/share/metainfo/$id.metainfo.xml" "$id"
+  check_icons "$prefix" "$icon"
+  # The tree as a whole: the metadata finds its desktop entry and icon.
+  appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli validate-tree rejects $prefix"
+}
