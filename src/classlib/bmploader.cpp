@@ -94,7 +94,12 @@ class RegularFile {
     if (!S_ISREG(st.st_mode)) FailNotRegular(fileName, st.st_mode);
     const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) FailOpen(fileName, errno);
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0) {
+      const int error = errno;
+      ::close(fd);
+      FailOpen(fileName, error);
+    }
+    if (!S_ISREG(st.st_mode)) {
       ::close(fd);
       FailNotRegular(fileName, st.st_mode);
     }
@@ -162,7 +167,7 @@ platform::Surface LoadSurface(const QString& fileName) {
   const platform::BmpHeader header = ReadHeader(file, fileName, bytes);
   file.ReadUpTo(bytes, header.PixelEnd());
   if (bytes.size() < header.PixelEnd()) Fail(fileName, SentenceFor(BmpError::PixelDataShort));
-  platform::BmpCanonicalResult canonical = platform::MakeCanonicalBmp(header, bytes);
+  const platform::BmpCanonicalResult canonical = platform::MakeCanonicalBmp(header, bytes);
   if (!canonical.Ok()) Fail(fileName, SentenceFor(canonical.Error));
   std::vector<std::uint8_t>().swap(bytes);
   const QImage decoded = Decode(canonical.Bytes);

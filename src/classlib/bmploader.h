@@ -13,8 +13,11 @@ struct TBmpInfo {
   int Height = 0;
 };
 
-// Reads and checks the file's headers only; the picture is not decoded.
-// Throws Exception with a Japanese message naming the file and the fault.
+// Reads and checks the file's headers only, against the file's size: the
+// pixels are neither read nor decoded, so LoadBmpFile may still refuse a
+// file this accepts (a broken compressed stream, a colour past the palette).
+// Throws Exception with a Japanese sentence naming the file and the fault.
+// Directories, pipes and devices are refused without waiting on them.
 TBmpInfo ReadBmpInfo(const QString& fileName);
 
 // Decodes the whole file into `into` (32-bit RGB). Throws Exception as above;
