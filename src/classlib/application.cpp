@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QIcon>
 
 #include "classlib/form.h"
 #include "classlib/msgdialog.h"
@@ -33,6 +34,8 @@ void TApplication::SetTitle(const QString& title) {
   QApplication::setApplicationDisplayName(QString());
   QApplication::setApplicationName(title);
 }
+
+void TApplication::SetIcon(const QIcon& icon) { QApplication::setWindowIcon(icon); }
 
 void TApplication::AdoptForm(TForm* form) {
   if (mainForm_ == nullptr) mainForm_ = form;

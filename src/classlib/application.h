@@ -11,6 +11,7 @@
 #include "classlib/messages.h"
 
 class QApplication;
+class QIcon;
 class QWidget;
 
 namespace classlib {
@@ -33,6 +34,8 @@ class TApplication : public QObject {
 
   QString Title() const { return title_; }
   void SetTitle(const QString& title);
+  // The icon every window of the program shows unless it has its own.
+  void SetIcon(const QIcon& icon);
 
   // Creates a form of class T, stores it in `ref`; the first form so created
   // becomes the main form. The application owns its forms.

@@ -1,6 +1,8 @@
 // main.cpp: the entry function: single-instance guard, application object,
 // main window and message loop. The command line is ignored (the toolkit may
 // still read its own options from it).
+#include <QIcon>
+
 #include "classlib/application.h"
 #include "classlib/exception.h"
 #include "forms/FR0010MN.h"
@@ -14,6 +16,10 @@ int main(int argc, char** argv) {
   try {
     classlib::Application->Initialize(argc, argv);
     classlib::Application->SetTitle("Tessra");
+    QIcon icon(QStringLiteral(":/mainicon16.xpm"));
+    icon.addFile(QStringLiteral(":/mainicon32.xpm"));
+    icon.addFile(QStringLiteral(":/mainicon48.xpm"));
+    classlib::Application->SetIcon(icon);
     classlib::Application->CreateForm(FrmFR0010MN);
     classlib::Application->Run();
   } catch (classlib::Exception& e) {
