@@ -1,6 +1,7 @@
 // main.cpp: the entry function: single-instance guard, application object,
 // main window and message loop. The command line is ignored (the toolkit may
 // still read its own options from it).
+#include <QGuiApplication>
 #include <QIcon>
 
 #include "classlib/application.h"
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
     icon.addFile(QStringLiteral(":/mainicon32.xpm"));
     icon.addFile(QStringLiteral(":/mainicon48.xpm"));
     classlib::Application->SetIcon(icon);
+    // Lets the desktop match the window to the installed menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tessra.Tessra"));
     classlib::Application->CreateForm(FrmFR0010MN);
     classlib::Application->Run();
   } catch (classlib::Exception& e) {

@@ -173,7 +173,7 @@ TEST(BmpCanonical, IndicesPastThePaletteAreRefused) {
     s.Height = 1;
     s.Bits = bits;
     s.ColoursUsed = static_cast<std::uint32_t>(colours);
-    s.Palette.assign(static_cast<std::size_t>(colours), {0, 0, 0});
+    s.Palette.resize(static_cast<std::size_t>(colours));  // all black
     s.Pixels = std::move(pixels);
     return Canonical(s.Build()).Error;
   };
