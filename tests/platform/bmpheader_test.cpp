@@ -14,7 +14,7 @@ using testsupport::Bytes;
 
 platform::BmpHeaderResult Parse(const Bytes& file) { return ParseBmpHeader(file, file.size()); }
 
-BmpError ErrorOf(const BmpSpec& spec) { return Parse(spec.Build()).Error; }
+BmpError ErrorOf(const BmpSpec& file) { return Parse(file.Build()).Error; }
 
 // A 3 x 2 24-bit picture: rows of 9 bytes padded to 12.
 BmpSpec Rgb24() {
