@@ -72,4 +72,9 @@ void TApplication::DestroyForms() {
   mainForm_ = nullptr;
 }
 
+void TApplication::Finalize() {
+  DestroyForms();
+  qapp_.reset();
+}
+
 }  // namespace classlib

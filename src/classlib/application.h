@@ -73,6 +73,11 @@ class TApplication : public QObject {
   // handlers run while the application object still exists.
   void DestroyForms();
 
+  // Destroys the forms, then the Qt application that Initialize made. The
+  // program calls it before main returns: Qt cannot be torn down from the
+  // static destruction of this object, once its own globals are gone.
+  void Finalize();
+
  private:
   void AdoptForm(TForm* form);
 

@@ -28,9 +28,9 @@ int main(int argc, char** argv) {
   } catch (classlib::Exception& e) {
     classlib::Application->ShowException(e);
   }
-  // The main window goes while the toolkit is still up; its destruction
-  // handler frees the bitmaps.
-  classlib::Application->DestroyForms();
+  // The main window goes while the toolkit is still up (its destruction
+  // handler frees the bitmaps), then the toolkit, before static destruction.
+  classlib::Application->Finalize();
   guard.Release();
   return 0;
 }

@@ -1,0 +1,125 @@
+// real_program_test.cpp: the real program as players start and end it: a
+// closed window ends it with exit code 0, twenty copies started at once
+// leave one running, and without a usable lock folder it runs unguarded.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <thread>
+
+#include "childprocess.h"
+#include "shell/instance_guard.h"
+
+namespace shell {
+namespace {
+
+namespace fs = std::filesystem;
+using shelltest::ChildProcess;
+using shelltest::ExitedWith;
+using shelltest::WaitForHolder;
+using std::chrono::milliseconds;
+using std::chrono::seconds;
+
+// Generous: sanitizer builds on a busy machine start slowly.
+constexpr seconds kStartTimeout{20};
+
+class RealProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "program-test-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+    lockPath_ = (fs::path(dir_) / (InstanceLockName() + ".lock")).string();
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+
+  // The program, headless, with `env` added; its lock in dir_ by default.
+  std::unique_ptr<ChildProcess> Start(std::vector<std::string> env = {}) {
+    env.push_back("QT_QPA_PLATFORM=offscreen");
+    if (std::none_of(env.begin(), env.end(), [](const std::string& e) {
+          return e.rfind("XDG_RUNTIME_DIR=", 0) == 0;
+        })) {
+      env.push_back("XDG_RUNTIME_DIR=" + dir_);
+    }
+    return std::make_unique<ChildProcess>(std::vector<std::string>{TESSRA_EXE}, env);
+  }
+
+  // The program with its window closed shortly after it comes up.
+  std::unique_ptr<ChildProcess> StartAndClose() {
+    // A sanitizer runtime wants to be loaded first; the preloaded library
+    // comes before it, which is harmless here.
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    std::string options = "ASAN_OPTIONS=verify_asan_link_order=0";
+    if (asan != nullptr && *asan != '\0') options += std::string(":") + asan;
+    return Start({"LD_PRELOAD=" TESSRA_CLOSE_AT_START, options});
+  }
+
+  std::string dir_;
+  std::string lockPath_;
+};
+
+TEST_F(RealProgramTest, ClosingTheWindowEndsTheProgramWithCodeZeroAndFreesTheLock) {
+  auto program = StartAndClose();
+  ASSERT_NE(program->Pid(), -1);
+  EXPECT_TRUE(ExitedWith(program->Wait(kStartTimeout), 0));
+  std::ifstream lock(lockPath_);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(lock), {}), "") << "the holder is still named";
+  auto next = Start();
+  EXPECT_TRUE(WaitForHolder(lockPath_, next->Pid(), kStartTimeout)) << "a new copy takes the lock";
+}
+
+TEST_F(RealProgramTest, TwentyCopiesStartedAtOnceLeaveOneRunning) {
+  constexpr int kCopies = 20;
+  std::vector<std::unique_ptr<ChildProcess>> copies;
+  for (int i = 0; i < kCopies; ++i) copies.push_back(Start());
+  const auto started = std::chrono::steady_clock::now();
+
+  // The guard is the first thing the program does, so the copies that lose
+  // end before the winner has even built its window.
+  auto running = [&copies] {
+    return std::count_if(copies.begin(), copies.end(), [](auto& copy) { return copy->Running(); });
+  };
+  while (running() > 1 && std::chrono::steady_clock::now() - started < kStartTimeout) {
+    std::this_thread::sleep_for(milliseconds(5));
+  }
+  const auto settled = std::chrono::steady_clock::now() - started;
+  ASSERT_EQ(running(), 1);
+  EXPECT_LT(settled, seconds(1)) << "the nineteen took "
+                                 << std::chrono::duration_cast<milliseconds>(settled).count() << " ms";
+  for (auto& copy : copies) {
+    if (copy->Running()) {
+      EXPECT_TRUE(WaitForHolder(lockPath_, copy->Pid(), kStartTimeout));
+      EXPECT_FALSE(copy->Wait(milliseconds(300))) << "the one copy keeps running";
+    } else {
+      EXPECT_TRUE(ExitedWith(copy->Wait(milliseconds(0)), 0));
+    }
+  }
+}
+
+// No lock can be made: the runtime folder is open to everyone and the temp
+// folder's place is taken by a file. The program runs without its guard.
+TEST_F(RealProgramTest, WithoutAUsableLockFolderCopiesRunUnguarded) {
+  const fs::path open = fs::path(dir_) / "open";
+  fs::create_directory(open);
+  ::chmod(open.c_str(), 0777);
+  const fs::path notAFolder = fs::path(dir_) / "file";
+  std::ofstream(notAFolder) << "not a folder";
+  const std::vector<std::string> env = {"XDG_RUNTIME_DIR=" + open.string(),
+                                        "TMPDIR=" + notAFolder.string()};
+  auto first = Start(env);
+  auto second = Start(env);
+  EXPECT_FALSE(first->Wait(seconds(1))) << "the first copy runs";
+  EXPECT_FALSE(second->Wait(milliseconds(0))) << "so does the second";
+  EXPECT_TRUE(fs::is_empty(open));
+}
+
+}  // namespace
+}  // namespace shell
