@@ -1,0 +1,196 @@
+// corpus_test.cpp: every file of the hostile-picture corpus opened through
+// the main window's Open command, at the corpus's own small size and at a
+// size the board accepts; then pictures declaring huge sizes, with the
+// memory they may make the window take.
+#include <QImage>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "classlib/modal.h"
+#include "classlib/msgdialog.h"
+#include "forms/mainwindow_fixture.h"
+#include "platform/bmpheader.h"
+#include "platform/qimage_bridge.h"
+#include "soak/process_memory.h"
+#include "support/bmp_bytes.h"
+#include "support/image_compare.h"
+
+using namespace classlib;
+
+namespace formtest {
+namespace {
+
+namespace fs = std::filesystem;
+
+const QString kTooSmall = QStringLiteral("120 × 120 [Pixel] 以上のビットマップを指定してください。");
+const QString kTooLarge = QStringLiteral("ビットマップが大きすぎます。");
+
+struct Box {
+  QString Text;
+  TMsgDlgType Type = TMsgDlgType::mtInformation;
+};
+
+// Writes the corpus with its valid pictures drawn at width x height, into a
+// folder of this test's own (tests run as parallel processes). Returns the
+// manifest's entries, or none when python3 or the script failed.
+std::vector<testsupport::CorpusEntry> MakeCorpus(const fs::path& dir, int width, int height) {
+  fs::remove_all(dir);
+  std::ostringstream command;
+  command << "python3 -c 'import sys; sys.path.insert(0, sys.argv[1]); import make_corpus as m; "
+             "m.W, m.H = int(sys.argv[3]), int(sys.argv[4]); sys.argv[1:] = sys.argv[2:3]; m.main()' "
+          << "'" TESSRA_SOURCE_DIR "/tools' '" << dir.string() << "' " << width << ' ' << height;
+  std::vector<testsupport::CorpusEntry> entries;
+  if (std::system(command.str().c_str()) != 0) return entries;
+  std::ifstream manifest(dir / "MANIFEST.txt");
+  for (std::string line; std::getline(manifest, line);) {
+    std::istringstream fields(line);
+    testsupport::CorpusEntry e;
+    fields >> e.Name >> e.Verdict >> e.Width >> e.Height;
+    if (!e.Name.empty()) entries.push_back(e);
+  }
+  return entries;
+}
+
+// Whether the file's headers pass and declare a picture below 120 pixels.
+bool SmallWithSoundHeaders(const fs::path& path) {
+  const testsupport::Bytes bytes = testsupport::ReadFile(path);
+  const platform::BmpHeaderResult parsed = platform::ParseBmpHeader(bytes, bytes.size());
+  return parsed.Ok() && (parsed.Header.Width < 120 || parsed.Header.Height < 120);
+}
+
+platform::Surface ReadPpm(const fs::path& path) {
+  const QImage image(QString::fromStdString(path.string()));
+  return platform::SurfaceFromQImage(image.convertToFormat(QImage::Format_RGB32));
+}
+
+class CorpusTest : public MainWindowTest, public ::testing::WithParamInterface<QSize> {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    good_ = WriteBmp(dir_, QStringLiteral("good.bmp"), PatternPicture(200, 150));
+  }
+
+  // Opens `path` with any box answered and recorded.
+  void OpenRecorded(const QString& path) {
+    boxes_.clear();
+    SetNextModalAnswer([this](QWidget* window) {
+      auto* box = qobject_cast<TMessageForm*>(window);
+      boxes_.push_back({box != nullptr ? box->Text() : QStringLiteral("?"),
+                        box != nullptr ? box->Type() : TMsgDlgType::mtError});
+      return mrOk;
+    });
+    Open(path);
+    if (boxes_.empty()) ClearModalAnswers();
+  }
+
+  // After a refusal: nothing to play, and a good picture still loads and deals.
+  void ExpectRefusedAndUsable() {
+    EXPECT_FALSE(window_->PictureReady);
+    EXPECT_FALSE(window_->SpbStart->isEnabled());
+    OpenRecorded(good_);
+    ASSERT_TRUE(boxes_.empty()) << boxes_[0].Text.toStdString();
+    ASSERT_TRUE(window_->PictureReady);
+    Start(5);
+    EXPECT_TRUE(window_->Game.Playing);
+  }
+
+  void ExpectAccepted(const fs::path& path, const testsupport::CorpusEntry& entry) {
+    ASSERT_TRUE(boxes_.empty()) << boxes_[0].Text.toStdString();
+    ASSERT_TRUE(window_->PictureReady);
+    EXPECT_EQ(window_->PieceWidth, entry.Width / 5);
+    EXPECT_EQ(window_->PieceHeight, entry.Height / 5);
+    EXPECT_TRUE(testsupport::SameImage("window-corpus-" + entry.Name, window_->BmpPicture->Surface(),
+                                       ReadPpm(path.string() + ".ppm")));
+    Start(5);
+    EXPECT_TRUE(window_->Game.Playing);
+  }
+
+  QString good_;
+  std::vector<Box> boxes_;
+};
+
+TEST_P(CorpusTest, EveryFileThroughTheOpenCommand) {
+  const QSize size = GetParam();
+  const fs::path dir = fs::path(TESSRA_TEST_OUTPUT_DIR) / "window-corpus" /
+                       (std::to_string(size.width()) + "x" + std::to_string(size.height()));
+  const auto corpus = MakeCorpus(dir, size.width(), size.height());
+  if (corpus.empty()) GTEST_SKIP() << "python3 could not generate the corpus";
+  int accepted = 0;
+  for (const auto& entry : corpus) {
+    SCOPED_TRACE(entry.Name + " (" + entry.Verdict + ")");
+    const QString name = QString::fromStdString(entry.Name);
+    OpenRecorded(QString::fromStdString((dir / entry.Name).string()));
+    if (entry.Verdict == "ok" && entry.Width >= 120 && entry.Height >= 120) {
+      ExpectAccepted(dir / entry.Name, entry);
+      ++accepted;
+      continue;
+    }
+    ASSERT_EQ(boxes_.size(), 1u);
+    if (entry.Verdict == "ok" || SmallWithSoundHeaders(dir / entry.Name)) {
+      // The size rule goes first, from the headers: a small picture is told
+      // so in the rule's own words, whatever its pixels hold.
+      EXPECT_EQ(boxes_[0].Text.toStdString(), kTooSmall.toStdString());
+      EXPECT_EQ(boxes_[0].Type, TMsgDlgType::mtInformation);
+    } else {
+      EXPECT_TRUE(boxes_[0].Text.startsWith("「" + name + "」")) << boxes_[0].Text.toStdString();
+      EXPECT_EQ(boxes_[0].Type, TMsgDlgType::mtWarning);
+    }
+    ExpectRefusedAndUsable();
+  }
+  if (size.width() >= 120) {
+    EXPECT_GE(accepted, 20);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, CorpusTest, ::testing::Values(QSize(11, 7), QSize(130, 125)),
+                         [](const auto& info) {
+                           return "Pictures" + std::to_string(info.param.width()) + "x" +
+                                  std::to_string(info.param.height());
+                         });
+
+// Headers that pass every check but declare sizes far beyond the board: the
+// size rules refuse them from the header, before a pixel is decoded, so the
+// window's memory does not grow with what a file claims.
+class DeclaredSizeTest : public MainWindowTest {};
+
+TEST_F(DeclaredSizeTest, HugeDeclaredSizesAreRefusedWithoutTheirMemory) {
+  struct Case {
+    const char* Name;
+    int Width, Height;
+    QString Refusal;
+  };
+  const Case cases[] = {{"rle_8192_square.bmp", 8192, 8192, kTooLarge},
+                        {"rle_wide_low.bmp", 65535, 119, kTooSmall},
+                        {"rle_narrow_high.bmp", 119, 65535, kTooSmall},
+                        {"rle_tall.bmp", 200, 300000, kTooLarge}};
+  const bool freshPeak = soak::ResetPeakResident();
+  const auto before = soak::ResidentKiB();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    testsupport::BmpSpec spec;
+    spec.Width = c.Width;
+    spec.Height = c.Height;
+    spec.Bits = 8;
+    spec.Compression = 1;
+    spec.Palette.assign(2, {0, 0, 0});
+    spec.ColoursUsed = 2;
+    spec.Pixels = {0, 1};  // the end of the picture at once
+    const QString path = dir_.filePath(QString::fromLatin1(c.Name));
+    testsupport::WriteFile(path.toStdString(), spec.Build());
+    ExpectBox();
+    Open(path);
+    ASSERT_EQ(boxTexts_.size(), 1u);
+    EXPECT_EQ(boxTexts_.takeFirst().toStdString(), c.Refusal.toStdString());
+    EXPECT_FALSE(window_->PictureReady);
+  }
+  const auto peak = soak::PeakResidentKiB();
+  ASSERT_TRUE(before && peak);
+  // Any of these decoded would take 64 MiB or more.
+  const long bound = freshPeak ? *before + 32 * 1024 : 1024 * 1024;
+  EXPECT_LT(*peak, bound) << "peak resident KiB " << *peak << ", before " << *before;
+}
+
+}  // namespace
+}  // namespace formtest

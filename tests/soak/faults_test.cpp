@@ -1,0 +1,220 @@
+// faults_test.cpp: the main window when bitmaps cannot be had, at start and
+// at every allocation of an open, and when the chosen picture is taken away
+// or locked between the open dialog and the load.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTimer>
+#include <functional>
+
+#include "classlib/application.h"
+#include "classlib/graphics.h"
+#include "classlib/modal.h"
+#include "classlib/msgdialog.h"
+#include "forms/mainwindow_fixture.h"
+#include "soak/grid_player.h"
+
+using namespace classlib;
+
+namespace soak {
+namespace {
+
+const QString kNoMemoryAtStart = QStringLiteral("ビットマップ (0 × 0) を作成するためのメモリが足りません。");
+
+struct Box {
+  QString Text;
+  QString Caption;
+  TMsgDlgType Type = TMsgDlgType::mtInformation;
+};
+
+// Root reads any file whatever its mode; this takes the two capabilities
+// behind that out of the calling thread's effective set for one scope.
+class WithoutReadOverride {
+ public:
+  WithoutReadOverride() {
+    if (geteuid() != 0) {
+      active_ = true;
+      return;
+    }
+    if (syscall(SYS_capget, &header_, saved_) != 0) return;
+    __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
+    lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+    dropped_ = syscall(SYS_capset, &header_, lowered) == 0;
+    active_ = dropped_;
+  }
+  ~WithoutReadOverride() {
+    if (dropped_) syscall(SYS_capset, &header_, saved_);
+  }
+  WithoutReadOverride(const WithoutReadOverride&) = delete;
+  WithoutReadOverride& operator=(const WithoutReadOverride&) = delete;
+  bool Active() const { return active_; }
+
+ private:
+  __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct saved_[2]{};
+  bool dropped_ = false;
+  bool active_ = false;
+};
+
+class FaultsTest : public formtest::MainWindowTest {
+ protected:
+  void TearDown() override {
+    TBitmap::SetAllocationFailureHook({});
+    formtest::MainWindowTest::TearDown();
+  }
+
+  // Queues an answer for the next box that records it.
+  void RecordBox() {
+    SetNextModalAnswer([this](QWidget* window) {
+      auto* box = qobject_cast<TMessageForm*>(window);
+      boxes_.push_back(box != nullptr ? Box{box->Text(), box->windowTitle(), box->Type()}
+                                      : Box{QStringLiteral("?"), {}, {}});
+      return mrOk;
+    });
+  }
+
+  // The window still takes a picture, deals and slides pieces.
+  void ExpectUsable() {
+    Open(formtest::WriteBmp(dir_, "good.bmp", formtest::PatternPicture(200, 150)));
+    ASSERT_TRUE(window_->PictureReady);
+    ASSERT_TRUE(window_->SpbStart->isEnabled());
+    Start(3);
+    GridPlayer player(window_, 3);
+    EXPECT_EQ(player.Play(20), "");
+  }
+
+  std::vector<Box> boxes_;
+};
+
+TEST_F(FaultsTest, BitmapsMissingAtStartShowTheErrorAndEndTheProgram) {
+  Application->DestroyForms();
+  TBitmap::SetAllocationFailureHook([] { return true; });
+  RecordBox();
+  Application->CreateForm(FrmFR0010MN);
+  TBitmap::SetAllocationFailureHook({});
+  window_ = FrmFR0010MN;
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].Text, kNoMemoryAtStart);
+  EXPECT_EQ(boxes_[0].Caption, QStringLiteral("Tessra"));
+  EXPECT_EQ(boxes_[0].Type, TMsgDlgType::mtWarning);
+  EXPECT_EQ(window_->BmpWork, nullptr);
+  EXPECT_EQ(window_->BmpPicture, nullptr);
+  EXPECT_EQ(window_->BmpSub, nullptr);
+  EXPECT_TRUE(Application->Terminated());
+
+  // The loop must not run at all; should it, this ends it.
+  bool loopRan = false;
+  QTimer stopper;
+  stopper.setSingleShot(true);
+  QObject::connect(&stopper, &QTimer::timeout, [&loopRan] {
+    loopRan = true;
+    QCoreApplication::exit(1);
+  });
+  stopper.start(0);
+  Application->Run();
+  EXPECT_FALSE(loopRan);
+  int argc = 0;
+  Application->Initialize(argc, nullptr);  // clears the termination request
+}
+
+// Every allocation an open makes is failed in turn: each failure ends in one
+// warning with the allocation's own text and a window that still works.
+TEST_F(FaultsTest, AnOpenSurvivesABitmapFailureAtEachAllocation) {
+  const QString picture = formtest::WriteBmp(dir_, "p.bmp", formtest::PatternPicture(200, 150));
+  int failAt = 1;
+  for (;; ++failAt) {
+    SCOPED_TRACE(testing::Message() << "allocation " << failAt << " fails");
+    int calls = 0;
+    TBitmap::SetAllocationFailureHook([&calls, failAt] { return ++calls == failAt; });
+    boxes_.clear();
+    RecordBox();
+    Open(picture);
+    TBitmap::SetAllocationFailureHook({});
+    if (calls < failAt) {
+      EXPECT_EQ(ClearModalAnswers(), 1) << "a box came up on an open without faults";
+      EXPECT_TRUE(window_->PictureReady);
+      break;
+    }
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_TRUE(boxes_[0].Text.startsWith(QStringLiteral("ビットマップ ("))) << boxes_[0].Text.toStdString();
+    EXPECT_TRUE(boxes_[0].Text.endsWith(QStringLiteral("メモリが足りません。")));
+    EXPECT_EQ(boxes_[0].Type, TMsgDlgType::mtWarning);
+    EXPECT_FALSE(window_->PictureReady);
+    EXPECT_FALSE(window_->SpbStart->isEnabled());
+    ExpectUsable();
+  }
+  // Three bitmaps, the work bitmap's two sides and the preview's two sides.
+  EXPECT_GE(failAt, 8);
+}
+
+// What can happen to the chosen file before the window reads it, and what
+// the player is told.
+struct Vanishing {
+  const char* Name;
+  std::function<void(const QString& path)> Act;
+  QString Message;  // %1: the file's name
+};
+
+TEST_F(FaultsTest, APictureChangedBetweenTheDialogAndTheLoadIsRefusedCleanly) {
+  const Vanishing cases[] = {
+      {"deleted", [](const QString& p) { QFile::remove(p); },
+       QStringLiteral("「%1」を開けません。ファイルが見つかりません。")},
+      {"locked", [](const QString& p) { ::chmod(QFile::encodeName(p).constData(), 0); },
+       QStringLiteral("「%1」を開けません。読み取りの権限がありません。")},
+      {"emptied", [](const QString& p) { QFile::resize(p, 0); },
+       QStringLiteral("「%1」は空のファイルです。")},
+      {"cut", [](const QString& p) { QFile::resize(p, 100); },
+       QStringLiteral("「%1」のピクセルデータが途中で切れています。")},
+      {"folder", [](const QString& p) {
+         QFile::remove(p);
+         ::mkdir(QFile::encodeName(p).constData(), 0700);
+       },
+       QStringLiteral("「%1」はフォルダーなので開けません。")},
+      {"pipe", [](const QString& p) {
+         QFile::remove(p);
+         ::mkfifo(QFile::encodeName(p).constData(), 0600);
+       },
+       QStringLiteral("「%1」は通常のファイルではないので開けません。")},
+  };
+  for (const Vanishing& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const QString name = QString::fromLatin1(c.Name) + QStringLiteral(".bmp");
+    const QString path = formtest::WriteBmp(dir_, name, formtest::PatternPicture(150, 150));
+    // The first bitmap the load makes comes after the dialog has answered
+    // and before the file is opened.
+    bool acted = false;
+    TBitmap::SetAllocationFailureHook([&] {
+      if (!acted) c.Act(path);
+      acted = true;
+      return false;
+    });
+    boxes_.clear();
+    RecordBox();
+    {
+      WithoutReadOverride noOverride;
+      if (!noOverride.Active() && QString::fromLatin1(c.Name) == QStringLiteral("locked")) {
+        TBitmap::SetAllocationFailureHook({});
+        ClearModalAnswers();
+        ADD_FAILURE() << "cannot take away root's read override here";
+        continue;
+      }
+      Open(path);
+    }
+    TBitmap::SetAllocationFailureHook({});
+    EXPECT_TRUE(acted);
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].Text, c.Message.arg(name));
+    EXPECT_EQ(boxes_[0].Type, TMsgDlgType::mtWarning);
+    EXPECT_FALSE(window_->PictureReady);
+    ExpectUsable();
+  }
+}
+
+}  // namespace
+}  // namespace soak

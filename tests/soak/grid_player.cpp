@@ -1,0 +1,218 @@
+// grid_player.cpp: a random player on the board grid's mouse events.
+#include "soak/grid_player.h"
+
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <QTest>
+#include <algorithm>
+#include <vector>
+
+#include "forms/FR0010MN.h"
+
+namespace soak {
+namespace {
+
+constexpr int kSide = 5;
+constexpr int kCells = kSide * kSide;
+// Posted events (repaint requests, deferred deletes) are let through this
+// often, as a running event loop would.
+constexpr int kEventsPerFlush = 256;
+
+std::string CellText(int cell) {
+  return "(" + std::to_string(cell % kSide) + ", " + std::to_string(cell / kSide) + ")";
+}
+
+std::string BoardText(const std::array<int, kCells>& board) {
+  std::string text;
+  for (int i = 0; i < kCells; ++i) text += (i % kSide == 0 ? "\n  " : " ") + std::to_string(board[i]);
+  return text;
+}
+
+}  // namespace
+
+GridPlayer::GridPlayer(TFrmFR0010MN* window, std::uint64_t seed)
+    : window_(window), random_(seed) {
+  board_ = window_->Game.PieceMap;
+}
+
+std::string GridPlayer::Play(int slides) {
+  if (std::string error = Resync(); !error.empty()) return error;
+  const int target = slides_ + slides;
+  while (slides_ < target) {
+    if (std::string error = Step(NextAction()); !error.empty()) return error;
+    if (std::string error = DealIfSolved(); !error.empty()) return error;
+    if (events_ % kEventsPerFlush == 0) QCoreApplication::processEvents();
+  }
+  return {};
+}
+
+GridPlayer::Action GridPlayer::NextAction() {
+  // Mostly slides; one event in eight tries something the rules refuse.
+  switch (std::uniform_int_distribution<int>(0, 23)(random_)) {
+    case 0: return Action::ClickBlank;
+    case 1: return Action::DoubleClickBlank;
+    case 2: return Action::DoubleClickFar;
+    default: return Action::SlideNeighbour;
+  }
+}
+
+std::string GridPlayer::Step(Action action) {
+  switch (action) {
+    case Action::SlideNeighbour: return SlideNeighbour();
+    case Action::ClickBlank: return ClickBlank();
+    case Action::DoubleClickBlank: return DoubleClickBlank();
+    case Action::DoubleClickFar: return DoubleClickFar();
+  }
+  return "unknown action";
+}
+
+std::string GridPlayer::SlideNeighbour() {
+  const int blank = BlankCell();
+  std::vector<int> choices;
+  for (int cell = 0; cell < kCells; ++cell) {
+    if (Adjacent(cell, blank) && cell != previousBlank_) choices.push_back(cell);
+  }
+  // Going back is allowed only from a corner reached by the last slide.
+  if (choices.empty()) choices.push_back(previousBlank_);
+  const int from = choices[std::uniform_int_distribution<std::size_t>(0, choices.size() - 1)(random_)];
+  DoubleClick(from);
+  SlideInCopy(from);
+  if (SelectedCell() != blank) return "the selection did not follow the slide to " + CellText(blank);
+  return Check("a double-click beside the blank");
+}
+
+std::string GridPlayer::ClickBlank() {
+  const int selected = SelectedCell();
+  Click(BlankCell());
+  if (SelectedCell() != selected) return "a click selected the blank at " + CellText(BlankCell());
+  return Check("a click on the blank");
+}
+
+std::string GridPlayer::DoubleClickBlank() {
+  // The click is refused, so the double-click acts on the selected piece,
+  // which slides when it stands beside the blank.
+  const int selected = SelectedCell();
+  const int blank = BlankCell();
+  DoubleClick(blank);
+  if (Adjacent(selected, blank)) {
+    SlideInCopy(selected);
+    if (SelectedCell() != blank) return "the selection did not follow a slide";
+  } else if (SelectedCell() != selected) {
+    return "a double-click on the blank moved the selection";
+  }
+  return Check("a double-click on the blank");
+}
+
+std::string GridPlayer::DoubleClickFar() {
+  const int blank = BlankCell();
+  std::vector<int> far;
+  for (int cell = 0; cell < kCells; ++cell) {
+    if (cell != blank && !Adjacent(cell, blank)) far.push_back(cell);
+  }
+  const int cell = far[std::uniform_int_distribution<std::size_t>(0, far.size() - 1)(random_)];
+  DoubleClick(cell);
+  if (SelectedCell() != cell) return "a click did not select " + CellText(cell);
+  return Check("a double-click away from the blank");
+}
+
+void GridPlayer::SlideInCopy(int from) {
+  const int blank = BlankCell();
+  std::swap(board_[static_cast<std::size_t>(from)], board_[static_cast<std::size_t>(blank)]);
+  previousBlank_ = blank;
+  ++slides_;
+}
+
+std::string GridPlayer::DealIfSolved() {
+  for (int cell = 0; cell < kCells; ++cell) {
+    if (board_[static_cast<std::size_t>(cell)] != cell) return {};
+  }
+  if (window_->Game.Playing) return "the board is solved but the game goes on";
+  const std::int64_t seconds = ++clock_;
+  window_->Clock = [seconds] { return seconds; };
+  QTest::mouseClick(window_->SpbStart, Qt::LeftButton);
+  ++events_;
+  ++deals_;
+  return Resync();
+}
+
+std::string GridPlayer::Resync() {
+  const auto& map = window_->Game.PieceMap;
+  std::array<int, kCells> sorted = map;
+  std::sort(sorted.begin(), sorted.end());
+  for (int i = 0; i < kCells; ++i) {
+    if (sorted[static_cast<std::size_t>(i)] != i) return "a deal that is no permutation:" + BoardText(map);
+  }
+  board_ = map;
+  previousBlank_ = -1;
+  return Check("a deal");
+}
+
+void GridPlayer::Click(int cell) {
+  QTest::mouseClick(window_->DGMain->viewport(), Qt::LeftButton, {}, PointIn(cell));
+  ++events_;
+}
+
+// A click, then the double-click event and the release, the order in which
+// the window system delivers a real double-click.
+void GridPlayer::DoubleClick(int cell) {
+  const QPoint at = PointIn(cell);
+  QWidget* viewport = window_->DGMain->viewport();
+  QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+  QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+  events_ += 3;
+}
+
+// The middle of the cell's visible part. A board larger than its grid is
+// scrolled first, through the scroll bars as a player would, so that the
+// cell starts at the grid's top left corner.
+QPoint GridPlayer::PointIn(int cell) {
+  classlib::TDrawGrid* grid = window_->DGMain;
+  const int col = cell % kSide;
+  const int row = cell / kSide;
+  classlib::TRect r = grid->CellRect(col, row);
+  if (r.Width() <= 0 || r.Right > grid->ClientWidth() || r.Bottom > grid->ClientHeight()) {
+    grid->horizontalScrollBar()->setValue(col);
+    grid->verticalScrollBar()->setValue(row);
+    r = grid->CellRect(col, row);
+  }
+  const int right = std::min(r.Right, grid->ClientWidth());
+  const int bottom = std::min(r.Bottom, grid->ClientHeight());
+  return QPoint((r.Left + right) / 2, (r.Top + bottom) / 2);
+}
+
+int GridPlayer::BlankCell() const {
+  const auto at = std::find(board_.begin(), board_.end(), window_->Game.BlankPiece);
+  return static_cast<int>(at - board_.begin());
+}
+
+int GridPlayer::SelectedCell() const {
+  return window_->DGMain->Row() * kSide + window_->DGMain->Col();
+}
+
+bool GridPlayer::Adjacent(int a, int b) const {
+  const int dc = a % kSide - b % kSide;
+  const int dr = a / kSide - b / kSide;
+  return dc * dc + dr * dr == 1;
+}
+
+std::string GridPlayer::Check(const char* after) const {
+  const auto& game = window_->Game;
+  const std::string where = std::string(" after ") + after + " (slide " + std::to_string(slides_) + ")";
+  if (game.PieceMap != board_) {
+    return "the board differs from the expected one" + where + ":" + BoardText(game.PieceMap) +
+           "\nexpected:" + BoardText(board_);
+  }
+  const bool solved = std::is_sorted(board_.begin(), board_.end());
+  if (game.Playing == solved) return std::string("the game's running state is wrong") + where;
+  if (game.BlankPiece < 0 || game.BlankPiece >= kCells) return "no blank piece" + where;
+  const int selected = SelectedCell();
+  if (game.Playing && selected == BlankCell()) return "the blank is selected" + where;
+  const int piece = game.PieceMap[static_cast<std::size_t>(selected)];
+  if (window_->DGSub->Col() != piece % kSide || window_->DGSub->Row() != piece / kSide) {
+    return "the preview does not mark the selected piece's home" + where;
+  }
+  return {};
+}
+
+}  // namespace soak
