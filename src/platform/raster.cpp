@@ -28,6 +28,32 @@ void MajorRange(std::int64_t a0, std::int64_t sa, std::int64_t size, std::int64_
   }
 }
 
+// The pixels [lo, hi) that a line from `from` towards `to` along one axis
+// sets, its end point left out, clipped to [0, size).
+void AxisSpan(std::int64_t from, std::int64_t to, std::int64_t size, std::int64_t& lo,
+              std::int64_t& hi) {
+  lo = std::max<std::int64_t>(to > from ? from : to + 1, 0);
+  hi = std::min<std::int64_t>(to > from ? to : from + 1, size);
+}
+
+// Horizontal and vertical lines (every frame line) without the stepping:
+// a horizontal one is a fill within one row. Returns false for other lines.
+bool DrawAxisLine(Surface& s, int x0, int y0, int x1, int y1, Color c) {
+  std::int64_t lo = 0;
+  std::int64_t hi = 0;
+  if (y0 == y1) {
+    if (y0 < 0 || y0 >= s.Height()) return true;
+    AxisSpan(x0, x1, s.Width(), lo, hi);
+    if (lo < hi) std::fill(s.Row(y0) + lo, s.Row(y0) + hi, c);
+    return true;
+  }
+  if (x0 != x1) return false;
+  if (x0 < 0 || x0 >= s.Width()) return true;
+  AxisSpan(y0, y1, s.Height(), lo, hi);
+  for (std::int64_t y = lo; y < hi; ++y) s.Row(static_cast<int>(y))[x0] = c;
+  return true;
+}
+
 }  // namespace
 
 // Bresenham's line as a function of the step: pixel t (0 <= t < n, n the major
@@ -37,7 +63,7 @@ void MajorRange(std::int64_t a0, std::int64_t sa, std::int64_t size, std::int64_
 // exactly for the first visible step, so a clipped line sets the same pixels as
 // the unclipped one, and the loop never runs longer than the surface is wide.
 void DrawLine(Surface& s, int x0, int y0, int x1, int y1, Color c) {
-  if (s.IsEmpty()) return;
+  if (s.IsEmpty() || DrawAxisLine(s, x0, y0, x1, y1, c)) return;
   const std::int64_t dx = std::int64_t{x1} - x0;
   const std::int64_t dy = std::int64_t{y1} - y0;
   const bool xMajor = std::llabs(dx) >= std::llabs(dy);
