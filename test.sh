@@ -2,6 +2,7 @@
 # test.sh: installs what the build and tests need, then builds and runs the
 # whole test suite twice, headless: once optimised (build/, as ./run.sh builds it) and once with
 # AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer (build-asan/).
+# Then the picture loader runs under the fuzzer for half a minute (build-fuzz/).
 set -euo pipefail
 cd "$(dirname "$0")"
 started=$SECONDS
@@ -41,9 +42,13 @@ if ! build_and_test build-asan -DCMAKE_BUILD_TYPE=Debug -DTESSRA_SANITIZE=ON; th
   failed+=(build-asan)
 fi
 
+if ! fuzz/run.sh 30; then
+  failed+=(fuzz)
+fi
+
 elapsed=$((SECONDS - started))
 if [ "${#failed[@]}" -ne 0 ]; then
   echo "test.sh: FAILED in ${failed[*]} (${elapsed} s)"
   exit 1
 fi
-echo "test.sh: all tests passed in build and build-asan (${elapsed} s)"
+echo "test.sh: all tests passed in build and build-asan, fuzzer clean (${elapsed} s)"
