@@ -274,9 +274,11 @@ void TDrawGrid::FillBeyondCells() {
 
 void TDrawGrid::Repaint() {
   Perform(WM_PAINT);
-  // The paint event that repaint() sends shows what was just composed.
+  // The paint event that repaint() sends shows what was just composed. Only
+  // the viewport changed: repainting the whole grid would have Qt paint the
+  // parent panel beneath it and the edge again as well.
   composedAhead_ = true;
-  repaint();
+  viewport()->repaint();
   composedAhead_ = false;
 }
 
