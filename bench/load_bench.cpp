@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "benchwindow.h"
+#include "platform/raster.h"
 
 namespace bench {
 namespace {
@@ -55,8 +56,25 @@ void QImageReaderDecode(benchmark::State& state, const PictureCase& picture) {
   }
 }
 
+// The preview's share of a load: the whole picture scaled into the preview
+// grid's client area (241 x 241), each preview pixel the mean of its area.
+void ScalePreview(benchmark::State& state, const PictureCase& picture) {
+  platform::Surface source(picture.Width, picture.Height);
+  for (int y = 0; y < picture.Height; ++y) {
+    platform::Color* row = source.Row(y);
+    for (int x = 0; x < picture.Width; ++x) row[x] = platform::Rgb(x * 7, y * 5, (x + y) * 3);
+  }
+  platform::Surface preview(241, 241);
+  for (auto _ : state) {
+    platform::StretchBlt(preview, {0, 0, 241, 241}, source, {0, 0, picture.Width, picture.Height});
+    benchmark::ClobberMemory();
+  }
+}
+
 }  // namespace
 
+BENCHMARK_CAPTURE(ScalePreview, 1920x1080, kFullHd)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ScalePreview, 4000x3000, kLarge)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(LoadPicture, 1920x1080, kFullHd)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(LoadPicture, 4000x3000, kLarge)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(QImageReaderDecode, 1920x1080, kFullHd)
