@@ -1,10 +1,13 @@
 // real_program_test.cpp: the real program as players start and end it: a
-// closed window ends it with exit code 0, twenty copies started at once
-// leave one running, and without a usable lock folder it runs unguarded.
+// closed window ends it with exit code 0, as does a failure to make its
+// bitmaps at start; twenty copies started at once leave one running; and
+// without a usable lock folder it runs unguarded.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -52,14 +55,25 @@ class RealProgramTest : public ::testing::Test {
     return std::make_unique<ChildProcess>(std::vector<std::string>{TESSRA_EXE}, env);
   }
 
-  // The program with its window closed shortly after it comes up.
-  std::unique_ptr<ChildProcess> StartAndClose() {
-    // A sanitizer runtime wants to be loaded first; the preloaded library
-    // comes before it, which is harmless here.
+  // The program with its windows closed shortly after they come up, each
+  // recorded in closedLog_; `preload` is loaded along.
+  std::unique_ptr<ChildProcess> StartAndClose(std::vector<std::string> env = {},
+                                              const std::string& preload = {}) {
+    // A sanitizer runtime wants to be loaded first; the preloaded libraries
+    // come before it, which is harmless here.
     const char* asan = std::getenv("ASAN_OPTIONS");
     std::string options = "ASAN_OPTIONS=verify_asan_link_order=0";
     if (asan != nullptr && *asan != '\0') options += std::string(":") + asan;
-    return Start({"LD_PRELOAD=" TESSRA_CLOSE_AT_START, options});
+    env.push_back(options);
+    env.push_back("LD_PRELOAD=" TESSRA_CLOSE_AT_START + (preload.empty() ? "" : " " + preload));
+    env.push_back("TESSRA_CLOSED_WINDOWS=" + ClosedLog());
+    return Start(env);
+  }
+
+  std::string ClosedLog() const { return dir_ + "/closed-windows.txt"; }
+  std::string ClosedWindows() const {
+    std::ifstream log(ClosedLog());
+    return std::string(std::istreambuf_iterator<char>(log), {});
   }
 
   std::string dir_;
@@ -70,10 +84,25 @@ TEST_F(RealProgramTest, ClosingTheWindowEndsTheProgramWithCodeZeroAndFreesTheLoc
   auto program = StartAndClose();
   ASSERT_NE(program->Pid(), -1);
   EXPECT_TRUE(ExitedWith(program->Wait(kStartTimeout), 0));
+  EXPECT_EQ(ClosedWindows().rfind("Tessra", 0), 0u) << "the main window was shown and closed";
   std::ifstream lock(lockPath_);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(lock), {}), "") << "the holder is still named";
   auto next = Start();
   EXPECT_TRUE(WaitForHolder(lockPath_, next->Pid(), kStartTimeout)) << "a new copy takes the lock";
+}
+
+// The work bitmap is as large as the screen; when its memory cannot be had
+// the program says so and ends, still with exit code 0.
+TEST_F(RealProgramTest, NoMemoryForTheBitmapsAtStartEndsTheProgramWithCodeZero) {
+  const QSize screen = QGuiApplication::primaryScreen()->size();
+  const std::size_t bytes = std::size_t(screen.width()) * std::size_t(screen.height()) * 4;
+  auto program = StartAndClose({"TESSRA_FAIL_ALLOCATION_BYTES=" + std::to_string(bytes)},
+                               TESSRA_FAIL_ALLOCATION);
+  EXPECT_TRUE(ExitedWith(program->Wait(kStartTimeout), 0));
+  const QString box = QStringLiteral("Tessra | ビットマップ (%1 × %2) を作成するためのメモリが足りません。\n")
+                          .arg(screen.width())
+                          .arg(screen.height());
+  EXPECT_EQ(ClosedWindows(), box.toStdString()) << "one box, and no main window shown";
 }
 
 TEST_F(RealProgramTest, TwentyCopiesStartedAtOnceLeaveOneRunning) {
