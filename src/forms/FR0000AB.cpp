@@ -69,7 +69,7 @@ void TFrmFR0000AB::BuildLayout() {
   ImgBack->SetPicture(QImage(QStringLiteral(":/aboutback.xpm")));
   ImgProgramIcon = MakeImage(client, 28, 24, 200, 50);
   ImgProgramIcon->SetStretch(true);
-  LblCopyright = MakeNoticeLabel(client, 88, QStringLiteral("Copyright (C) 2026 Tessra Project"));
+  LblCopyright = MakeNoticeLabel(client, 88, QStringLiteral("© 2026 Tessra Project"));
   LblComments = MakeNoticeLabel(client, 104, QStringLiteral("All rights reserved."));
   LblComments->SetWordWrap(true);
   Image1 = MakeImage(client, 32, 86, 32, 32);
