@@ -1,0 +1,161 @@
+// bmp_test.cpp: the BMP header checks, run-length expansion and colour-index
+// checks at the exact lengths and limits the generated corpus does not reach.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/bmpcanonical.h"
+#include "platform/bmpheader.h"
+#include "platform/bmprle.h"
+#include "support/bmp_bytes.h"
+
+namespace {
+
+using platform::BmpError;
+using testsupport::BmpSpec;
+using testsupport::Bytes;
+
+BmpSpec Sized(std::int32_t w, std::int32_t h, std::uint16_t bits = 24) {
+  BmpSpec s;
+  s.Width = w;
+  s.Height = h;
+  s.Bits = bits;
+  s.Pixels.assign(bits == 24 ? std::size_t(((w * 3 + 3) / 4 * 4) * h) : 0, 0x40);
+  return s;
+}
+
+BmpSpec WithOffset(std::uint32_t offset) {
+  BmpSpec s = Sized(3, 2);
+  s.Offset = offset;
+  return s;
+}
+
+BmpSpec Palette8(std::uint32_t used, int entries) {
+  BmpSpec s = Sized(4, 2, 8);
+  s.ColoursUsed = used;
+  s.Palette.assign(static_cast<std::size_t>(entries), {1, 2, 3});
+  s.Pixels.assign(8, 0);
+  return s;
+}
+
+Bytes Head(Bytes b, std::size_t n) {
+  b.resize(n);
+  return b;
+}
+
+// Boundaries next to the corpus's own cases: one byte either side, and the
+// decoding budget's edge with products that overflow 32 or 64 bits.
+TEST(BmpHeader, ExactLengthsAndLimits) {
+  constexpr std::uint64_t kHuge = std::uint64_t{1} << 40;  // room for any declared pixels
+  const Bytes good = Sized(3, 2).Build();                   // 54 + 24 bytes
+  BmpSpec fields = Sized(2, 2, 16);
+  fields.Compression = 3;
+  fields.Masks = {0xF800, 0x07E0, 0x001F};
+  const struct {
+    const char* What;
+    Bytes File;
+    std::uint64_t FileSize;  // 0: the bytes given are the whole file
+    BmpError Error;
+  } rows[] = {
+      {"one short of the info header", Head(good, 53), 0, BmpError::Truncated},
+      {"file smaller than its head", good, 30, BmpError::Truncated},
+      {"masks after a 40-byte header cut", Head(fields.Build(), 60), 0, BmpError::Truncated},
+      {"offset inside the header", WithOffset(53).Build(), 0, BmpError::BadOffset},
+      {"offset at the end", WithOffset(78).Build(), 0, BmpError::PixelDataShort},
+      {"offset past the end", WithOffset(79).Build(), 0, BmpError::BadOffset},
+      {"at the budget", Sized(8192, 8192, 32).Build(), kHuge, BmpError::None},
+      {"one long row", Sized(64 << 20, -1, 32).Build(), kHuge, BmpError::None},
+      {"row over the budget", Sized((64 << 20) + 1, 1, 1).Build(), kHuge, BmpError::TooLarge},
+      {"product overflows 64 bits", Sized(0x7FFFFFFF, -0x7FFFFFFF, 32).Build(), kHuge,
+       BmpError::TooLarge},
+      {"65536 squared", Sized(65536, 65536, 8).Build(), kHuge, BmpError::TooLarge},
+      {"257 colours", Palette8(257, 257).Build(), 0, BmpError::BadPalette},
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(platform::ParseBmpHeader(r.File, r.FileSize ? r.FileSize : r.File.size()).Error,
+              r.Error)
+        << r.What;
+  }
+}
+
+// A run-length stream is read to the end of the file, but no further than
+// any stream for the picture's size could take.
+TEST(BmpHeader, RunLengthStreamIsCappedByThePictureSize) {
+  BmpSpec s = Palette8(0, 256);
+  s.Compression = 1;
+  s.Pixels = {4, 7, 0, 0, 4, 7, 0, 1};
+  const auto r = platform::ParseBmpHeader(s.Build(), std::uint64_t{1} << 32);
+  ASSERT_TRUE(r.Ok());
+  EXPECT_LT(r.Header.PixelBytes, 100u);
+}
+
+// One index per pixel, as a digit or letter per row, bottom row first.
+std::vector<std::string> Expand(const Bytes& stream, int w, int h, bool fourBit, BmpError& e) {
+  Bytes indices(static_cast<std::size_t>(w * h), 0);
+  e = platform::ExpandBmpRle(stream, {w, h, fourBit, indices, static_cast<std::size_t>(w)});
+  std::vector<std::string> rows(static_cast<std::size_t>(h));
+  for (std::size_t i = 0; i < indices.size(); ++i) {
+    rows[i / static_cast<std::size_t>(w)] += "0123456789ABCDEF"[indices[i] & 15];
+  }
+  return rows;
+}
+
+TEST(BmpRle, RunsLiteralsJumpsEndsAndStreamsThatLeaveThePicture) {
+  using Rows = std::vector<std::string>;
+  const struct {
+    Bytes Stream;
+    int W, H;
+    bool FourBit;
+    BmpError Error;
+    Rows Want;  // checked when the stream is accepted
+  } rows[] = {
+      // three 7s, literal 1 2 3 + pad, end of row, jump (2, 1), one 9, end of
+      // row, two 5s, end of picture, ignored bytes
+      {{3, 7, 0, 3, 1, 2, 3, 0, 0, 0, 0, 2, 2, 1, 1, 9, 0, 0, 2, 5, 0, 1, 0xEE}, 6, 4, false,
+       BmpError::None, {"777123", "000000", "009000", "550000"}},
+      {{5, 0x12, 0, 0, 0, 3, 0xAB, 0xC0, 0, 1}, 5, 2, true, BmpError::None, {"12121", "ABC00"}},
+      {{2, 1, 0, 0, 2, 1}, 2, 2, false, BmpError::None, {"11", "11"}},  // no closing escape
+      {{2, 1, 0, 0, 1, 1}, 2, 2, false, BmpError::PixelDataShort, {}},
+      {{2}, 4, 2, false, BmpError::PixelDataShort, {}},
+      {{0, 2, 1}, 4, 2, false, BmpError::PixelDataShort, {}},        // jump without its rows
+      {{0, 3, 1, 2, 3}, 4, 2, false, BmpError::PixelDataShort, {}},  // literal without its pad
+      {{2, 1, 3, 1}, 4, 2, false, BmpError::BadRle, {}},             // second run past the row
+      {{4, 1, 0, 0, 4, 1, 0, 0, 1, 1}, 4, 2, false, BmpError::BadRle, {}},  // run past the last row
+      {{4, 1, 0, 0, 4, 1, 0, 0, 0, 0}, 4, 2, false, BmpError::BadRle, {}},  // end of row past it
+  };
+  for (const auto& r : rows) {
+    BmpError error;
+    const Rows got = Expand(r.Stream, r.W, r.H, r.FourBit, error);
+    EXPECT_EQ(error, r.Error) << "stream of " << r.Stream.size();
+    if (r.Error == BmpError::None) {
+      EXPECT_EQ(got, r.Want);
+    }
+  }
+}
+
+// Padding bits and bytes are no pixels, whatever they hold.
+TEST(BmpCanonical, IndicesPastThePaletteAreRefusedButPaddingIsNot) {
+  const struct {
+    std::uint16_t Bits;
+    int Colours;
+    Bytes Pixels;  // one row of three pixels
+    BmpError Error;
+  } rows[] = {
+      {8, 3, {0, 3, 2, 0}, BmpError::BadColourIndex}, {8, 3, {0, 1, 2, 0xFF}, BmpError::None},
+      {4, 5, {0x04, 0x50, 0, 0}, BmpError::BadColourIndex}, {4, 5, {0x04, 0x0F, 0, 0}, BmpError::None},
+      {1, 1, {0x20, 0, 0, 0}, BmpError::BadColourIndex}, {1, 1, {0x1F, 0, 0, 0}, BmpError::None},
+  };
+  for (const auto& r : rows) {
+    BmpSpec s = Sized(3, 1, r.Bits);
+    s.ColoursUsed = static_cast<std::uint32_t>(r.Colours);
+    s.Palette.resize(static_cast<std::size_t>(r.Colours));
+    s.Pixels = r.Pixels;
+    const Bytes file = s.Build();
+    const auto parsed = platform::ParseBmpHeader(file, file.size());
+    ASSERT_TRUE(parsed.Ok());
+    EXPECT_EQ(platform::MakeCanonicalBmp(parsed.Header, file).Error, r.Error)
+        << r.Bits << " bits, byte 1 " << int(r.Pixels[1]);
+  }
+}
+
+}  // namespace
