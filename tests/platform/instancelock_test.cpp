@@ -57,15 +57,14 @@ TEST_F(InstanceLockTest, OneHolderAtATimeUntilReleasedOrDestroyed) {
   EXPECT_EQ(first.Acquire("scoped"), LockResult::Acquired);
 }
 
+// The file names the holder while held, and stays, emptied, after: so a
+// late starter never locks a different file than the holder.
 TEST_F(InstanceLockTest, HolderPidIsInTheFileWhileHeldAndFileStaysAfter) {
   InstanceLock lock(dir_.string());
   ASSERT_EQ(lock.Acquire("app"), LockResult::Acquired);
   EXPECT_EQ(ReadFile(Sub("app.lock")), std::to_string(getpid()) + "\n");
-  struct stat st {};
-  ASSERT_EQ(stat(Sub("app.lock").c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_EQ(fs::status(Sub("app.lock")).permissions(), fs::perms::owner_read | fs::perms::owner_write);
   lock.Release();
-  // Kept so a late starter never locks a different file than the holder.
   EXPECT_TRUE(fs::exists(Sub("app.lock")));
   EXPECT_EQ(ReadFile(Sub("app.lock")), "");
 }
@@ -109,28 +108,18 @@ TEST_F(InstanceLockTest, UnfitFoldersGiveUnavailable) {
   EXPECT_FALSE(fs::exists(Sub("real") / "app.lock"));
 }
 
-// Sets an environment variable for one scope.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value) {
-      setenv(name, value->c_str(), 1);
-    } else {
-      unsetenv(name);
-    }
+// Sets an environment variable (unsets it for nullopt) for one scope.
+struct ScopedEnv {
+  ScopedEnv(const char* name, const std::optional<std::string>& value) : Name(name) {
+    if (const char* old = std::getenv(name)) Old = old;
+    Set(value);
   }
-  ~ScopedEnv() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
+  ~ScopedEnv() { Set(Old); }
+  void Set(const std::optional<std::string>& value) {
+    value ? setenv(Name, value->c_str(), 1) : unsetenv(Name);
   }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
+  const char* Name;
+  std::optional<std::string> Old;
 };
 
 TEST_F(InstanceLockTest, DefaultFolderPrefersAPrivateRuntimeFolder) {
