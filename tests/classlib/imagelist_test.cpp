@@ -19,12 +19,12 @@ const std::initializer_list<std::pair<char, platform::Color>> kLegend = {
 
 TEST(TImageList, CutsTheStripAndDrawsOnlyOpaquePixels) {
   classlib::TImageList list(3, 2);
-  EXPECT_EQ(list.Count(), 0);
   // Three images of 3 x 2 and a rest of two columns that is dropped.
   const platform::Surface strip = FromArt({"#mmmWmrrrWW", "##mmmmrrmWW"}, kLegend);
   EXPECT_EQ(list.AddMasked(strip, clFuchsia), 0);
-  EXPECT_EQ(list.Count(), 3);
   EXPECT_EQ(list.AddMasked(strip, clFuchsia), 3);
+  EXPECT_EQ(list.AddMasked(platform::Surface(2, 2), clFuchsia), -1) << "narrower than one image";
+  EXPECT_EQ(list.AddFromResource(":/no/such/picture.bmp", clWhite), -1);
   EXPECT_EQ(list.Count(), 6);
 
   platform::Surface s(8, 3, clSilver);
@@ -40,17 +40,6 @@ TEST(TImageList, CutsTheStripAndDrawsOnlyOpaquePixels) {
                                  "##...W..",
                                  "........"},
                                 kLegend)));
-}
-
-TEST(TImageList, DefaultsToSixteenPixelsAndRefusesANarrowStrip) {
-  classlib::TImageList list;
-  EXPECT_EQ(list.Width(), 16);
-  EXPECT_EQ(list.Height(), 16);
-  EXPECT_EQ(list.AddMasked(platform::Surface(15, 16, clWhite), clWhite), -1);
-  EXPECT_EQ(list.AddMasked(platform::Surface(16 * 25, 16, clWhite), clWhite), 0);
-  EXPECT_EQ(list.Count(), 25);
-  EXPECT_EQ(list.AddFromResource(":/no/such/picture.bmp", clWhite), -1);
-  EXPECT_EQ(list.Count(), 25);
 }
 
 }  // namespace
