@@ -62,7 +62,7 @@ TEST_F(BoxesTest, BoxesSitCentredOverTheMainWindowWithItsCaption) {
                                   200 + (300 - info.Size.height()) / 2));
 
   // A box wider than the main window by an odd amount goes left by half the
-  // difference, halved toward zero: -5 gives -2.
+  // difference, halved toward zero (-5 gives -2), and is not kept on screen.
   main_->setGeometry(-50, 900, info.Size.width() - 5, info.Size.height() - 7);
   SeenBox error;
   Watch(error);
@@ -71,16 +71,15 @@ TEST_F(BoxesTest, BoxesSitCentredOverTheMainWindowWithItsCaption) {
   EXPECT_EQ(error.Position, QPoint(-50 - 2, 900 - 3));
 }
 
-TEST_F(BoxesTest, TheCursorBecomesTheArrowAndStaysSo) {
+// A box shows the arrow cursor, which stays after it; a box that fails to
+// show never throws into its caller.
+TEST_F(BoxesTest, TheCursorBecomesTheArrowAndFailuresStayInside) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   SeenBox seen;
   Watch(seen);
   Utility.ShowInfo(QStringLiteral("x"));
   EXPECT_TRUE(seen.ArrowCursor);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(BoxesTest, AFailingBoxNeverReachesItsCaller) {
   SetNextModalAnswer([](QWidget*) -> int { throw Exception(QStringLiteral("broken")); });
   EXPECT_NO_THROW(Utility.ShowError(QStringLiteral("x")));
   SetNextModalAnswer([](QWidget*) -> int { throw std::runtime_error("broken"); });
@@ -94,14 +93,6 @@ TEST_F(BoxesTest, BeforeTheMainWindowExistsBoxesCarryTheTitle) {
   Utility.ShowError(QStringLiteral("x"));
   EXPECT_EQ(seen.Caption, QStringLiteral("Tessra"));
   EXPECT_EQ(Utility.GetAppTitle(), QStringLiteral("Tessra"));
-}
-
-TEST_F(BoxesTest, CenterOnOwnerHalvesTowardZeroWithoutClamping) {
-  TForm box(main_);
-  box.setGeometry(0, 0, 405, 100);
-  main_->setGeometry(-1000, -20, 400, 301);
-  Utility.CenterOnOwner(&box);
-  EXPECT_EQ(box.frameGeometry().topLeft(), QPoint(-1000 - 2, -20 + 100));
 }
 
 }  // namespace
