@@ -1,9 +1,7 @@
 // layout_test.cpp: the main window as it opens, and as it follows resizing.
 #include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 
-#include "classlib/application.h"
 #include "classlib/opendialog.h"
 #include "forms/mainwindow_fixture.h"
 
@@ -67,60 +65,28 @@ TEST_F(MainWindowTest, ResizingMovesOnlyTheAlignedStrips) {
   EXPECT_EQ(Geometry(window_->DGMain), QRect(0, 40, 359, 345));
 }
 
-TEST_F(MainWindowTest, TextsAndStatesBeforeAnyPicture) {
+// Before a picture only Open, Exit and About work; the grids take no input.
+TEST_F(MainWindowTest, OnlyOpenExitAndAboutWorkBeforeAPicture) {
   EXPECT_EQ(window_->Caption(), QStringLiteral("Tessra"));
-  EXPECT_EQ(window_->SpbOpen->Hint(), QStringLiteral("ﾌｧｲﾙを開く"));
-  EXPECT_EQ(window_->SpbStart->Hint(), QStringLiteral("ｼｬｯﾌﾙ"));
-  EXPECT_EQ(window_->SpbExit->Hint(), QStringLiteral("閉じる"));
-  const QStringList captions = {
-      window_->MnuFile->Caption(), window_->MnuOpen->Caption(), window_->N1->Caption(),
-      window_->MnuStart->Caption(), window_->N2->Caption(), window_->MnuExit->Caption(),
-      window_->MnuHelp->Caption(), window_->MnuAbout->Caption()};
-  EXPECT_EQ(captions, QStringList({"ﾌｧｲﾙ(&F)", "開く(&O)", "-", "ｼｬｯﾌﾙ(&S)", "-", "閉じる(&X)",
-                                   "ﾍﾙﾌﾟ(&H)", "ﾊﾞｰｼﾞｮﾝ情報(&V)"}));
-  EXPECT_TRUE(window_->N1->IsSeparator());
-  EXPECT_EQ(window_->ODPic->Title(), QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開く"));
-  EXPECT_EQ(window_->ODPic->NameFilters(), QStringList({"ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ(*.bmp)"}));
-  EXPECT_EQ(window_->ILBits->Count(), 25);
-
   EXPECT_FALSE(window_->SpbStart->isEnabled());
   EXPECT_FALSE(window_->MnuStart->Enabled());
   EXPECT_FALSE(window_->DGMain->isEnabled());
   EXPECT_FALSE(window_->DGSub->isEnabled());
-  for (const TMenuItem* item : {window_->MnuOpen, window_->MnuExit, window_->MnuAbout}) {
-    EXPECT_TRUE(item->Enabled());
-  }
-  EXPECT_TRUE(window_->SpbOpen->isEnabled());
-  EXPECT_TRUE(window_->SpbExit->isEnabled());
-  EXPECT_EQ(Application->HintHidePause(), 0x7FFFFFFF);
-  EXPECT_FALSE(window_->PictureReady);
-  EXPECT_FALSE(window_->Game.Playing);
-}
-
-TEST_F(MainWindowTest, BoardIgnoresInputBeforeAPicture) {
-  ClickCell(2, 2);
-  QTest::keyClick(window_->DGMain, Qt::Key_Right);
-  EXPECT_EQ(window_->DGMain->Col(), 0);
-  EXPECT_EQ(window_->DGMain->Row(), 0);
-  // A click on the greyed shuffle button does nothing either.
-  QTest::mouseClick(window_->SpbStart, Qt::LeftButton);
-  EXPECT_FALSE(window_->Game.Playing);
+  EXPECT_TRUE(window_->SpbOpen->isEnabled() && window_->SpbExit->isEnabled());
+  EXPECT_TRUE(window_->MnuOpen->Enabled() && window_->MnuExit->Enabled() &&
+              window_->MnuAbout->Enabled());
 }
 
 TEST_F(MainWindowTest, MenuItemsAndButtonsShareTheirCommands) {
-  // Open from the menu with a cancelled dialog: the dialog was asked, and
-  // nothing else changed.
+  // The dialog is asked from both, and a cancelled one changes nothing.
   TOpenDialog::SetNextAnswer(std::nullopt);
   window_->MnuOpen->Click();
   TOpenDialog::SetNextAnswer(std::nullopt);
   QTest::mouseClick(window_->SpbOpen, Qt::LeftButton);
   EXPECT_FALSE(window_->PictureReady);
-
-  const QString path = WriteBmp(dir_, "a.bmp", PatternPicture(200, 200));
-  TOpenDialog::SetNextAnswer(path);
+  TOpenDialog::SetNextAnswer(WriteBmp(dir_, "a.bmp", PatternPicture(200, 200)));
   window_->MnuOpen->Click();
-  ASSERT_TRUE(window_->PictureReady);
-  EXPECT_TRUE(window_->MnuStart->Enabled());
+  ASSERT_TRUE(window_->MnuStart->Enabled());
   window_->Clock = [] { return std::int64_t{1}; };
   window_->MnuStart->Click();
   EXPECT_TRUE(window_->Game.Playing);
