@@ -1,9 +1,6 @@
-// glyph_test.cpp: masked glyphs, their disabled form, and the QImage edge.
+// glyph_test.cpp: masked glyphs and their disabled form.
 #include <gtest/gtest.h>
 
-#include <QImage>
-
-#include "platform/qimage_bridge.h"
 #include "platform/raster.h"
 #include "support/image_compare.h"
 
@@ -46,20 +43,6 @@ TEST(DisabledGlyph, GreyShapeOverWhiteCopyOffsetByOne) {
   Surface s(4, 4, Rgb(192, 192, 192));
   platform::DrawMasked(s, 0, 0, disabled);
   EXPECT_TRUE(SameImage("disabled", s, FromArt({"GG..", ".GW.", "..W.", "...."}, kLegend)));
-}
-
-TEST(QImageBridge, RoundTripKeepsEveryPixel) {
-  const Surface s = FromArt({"KYB", "tGr"}, kLegend);
-  const QImage image = platform::ToQImage(s);
-  ASSERT_EQ(image.format(), QImage::Format_RGB32);
-  EXPECT_EQ(image.pixel(1, 0), qRgb(255, 255, 0));
-  EXPECT_EQ(image.pixel(2, 1), qRgb(255, 0, 0));
-  EXPECT_TRUE(SameImage("bridge", platform::SurfaceFromQImage(image), s));
-
-  QImage indexed = image.convertToFormat(QImage::Format_Indexed8);
-  EXPECT_TRUE(SameImage("bridge-indexed", platform::SurfaceFromQImage(indexed), s));
-  EXPECT_TRUE(platform::SurfaceFromQImage(QImage()).IsEmpty());
-  EXPECT_TRUE(platform::ToQImage(Surface()).isNull());
 }
 
 }  // namespace

@@ -71,22 +71,6 @@ TEST(DrawLine, ShallowAndSteepSlopes) {
                         FromArt({"...", "#..", ".#.", ".#.", ".#.", "..#", "..#", "..."}, kLegend)));
 }
 
-TEST(DrawLine, ClippingNeverChangesWhichPixelsAreSet) {
-  // A long slanted line drawn into a small window must set exactly the pixels
-  // that the same line sets in a big surface, seen through that window.
-  const int x0 = -37, y0 = 90, x1 = 211, y1 = -55;
-  Surface big(400, 400, kBack);
-  platform::DrawLine(big, x0 + 100, y0 + 100, x1 + 100, y1 + 100, kInk);
-  for (auto [w, h] : {std::pair{20, 20}, std::pair{1, 1}, std::pair{200, 3}}) {
-    for (int ox : {0, 30, 57}) {
-      Surface expected(w, h, kBack);
-      platform::BitBlt(expected, 0, 0, w, h, big, ox + 100, 130, platform::RasterOp::Copy);
-      EXPECT_TRUE(SameImage("line-clip", Line(w, h, x0 - ox, y0 - 30, x1 - ox, y1 - 30), expected))
-          << w << "x" << h << " at " << ox;
-    }
-  }
-}
-
 TEST(DrawLine, ExtremeCoordinatesStayOnTheSurface) {
   Surface s(5, 5, kBack);
   platform::DrawLine(s, -2000000000, 2, 2000000000, 2, kInk);  // crosses the surface

@@ -6,21 +6,6 @@
 #include <map>
 
 namespace testsupport {
-namespace {
-
-QImage ToImage(const platform::Surface& s) {
-  return QImage(s.Bits(), s.Width(), s.Height(), s.BytesPerLine(), QImage::Format_RGB32)
-      .copy();
-}
-
-std::string Hex(platform::Color c) {
-  char text[16];
-  std::snprintf(text, sizeof text, "#%02X%02X%02X", platform::RedOf(c),
-                platform::GreenOf(c), platform::BlueOf(c));
-  return text;
-}
-
-}  // namespace
 
 platform::Surface FromArt(std::initializer_list<std::string_view> rows,
                           std::initializer_list<std::pair<char, platform::Color>> legend) {
@@ -41,41 +26,40 @@ platform::Surface FromArt(std::initializer_list<std::string_view> rows,
 std::string SavePng(const std::string& name, const platform::Surface& surface) {
   QDir().mkpath(TESSRA_TEST_OUTPUT_DIR);
   const std::string path = std::string(TESSRA_TEST_OUTPUT_DIR) + "/" + name + ".png";
-  ToImage(surface).save(QString::fromStdString(path), "PNG");
+  QImage(surface.Bits(), surface.Width(), surface.Height(), surface.BytesPerLine(),
+         QImage::Format_RGB32)
+      .save(QString::fromStdString(path), "PNG");
   return path;
 }
 
 ::testing::AssertionResult SameImage(const std::string& name,
                                      const platform::Surface& actual,
                                      const platform::Surface& expected) {
-  if (actual.Width() != expected.Width() || actual.Height() != expected.Height()) {
-    SavePng(name + "-actual", actual);
-    SavePng(name + "-expected", expected);
-    return ::testing::AssertionFailure()
-           << name << ": size " << actual.Width() << "x" << actual.Height()
-           << ", expected " << expected.Width() << "x" << expected.Height();
+  const bool sameSize =
+      actual.Width() == expected.Width() && actual.Height() == expected.Height();
+  if (sameSize && actual == expected) return ::testing::AssertionSuccess();
+  SavePng(name + "-actual", actual);
+  SavePng(name + "-expected", expected);
+  auto failure = ::testing::AssertionFailure() << name << ": ";
+  if (!sameSize) {
+    return failure << "size " << actual.Width() << "x" << actual.Height() << ", expected "
+                   << expected.Width() << "x" << expected.Height();
   }
-  for (int y = 0; y < actual.Height(); ++y) {
-    for (int x = 0; x < actual.Width(); ++x) {
-      if (actual.Pixel(x, y) == expected.Pixel(x, y)) continue;
-      platform::Surface diff(actual.Width(), actual.Height(), platform::Rgb(0, 0, 0));
-      for (int dy = 0; dy < actual.Height(); ++dy) {
-        for (int dx = 0; dx < actual.Width(); ++dx) {
-          if (actual.Pixel(dx, dy) != expected.Pixel(dx, dy)) {
-            diff.SetPixel(dx, dy, platform::Rgb(255, 0, 0));
-          }
-        }
-      }
-      SavePng(name + "-actual", actual);
-      SavePng(name + "-expected", expected);
-      const std::string diffPath = SavePng(name + "-diff", diff);
-      return ::testing::AssertionFailure()
-             << name << ": first difference at (" << x << ", " << y << "): "
-             << Hex(actual.Pixel(x, y)) << ", expected " << Hex(expected.Pixel(x, y))
-             << " (pictures beside " << diffPath << ")";
-    }
+  // Red where the pictures differ; the first difference in reading order named.
+  platform::Surface diff(actual.Width(), actual.Height(), platform::Rgb(0, 0, 0));
+  int first = -1;
+  for (int i = actual.Width() * actual.Height() - 1; i >= 0; --i) {
+    const int x = i % actual.Width(), y = i / actual.Width();
+    if (actual.Pixel(x, y) == expected.Pixel(x, y)) continue;
+    diff.SetPixel(x, y, platform::Rgb(255, 0, 0));
+    first = i;
   }
-  return ::testing::AssertionSuccess();
+  const int x = first % actual.Width(), y = first / actual.Width();
+  char colours[40];
+  std::snprintf(colours, sizeof colours, "#%06X, expected #%06X", actual.Pixel(x, y) & 0xFFFFFFu,
+                expected.Pixel(x, y) & 0xFFFFFFu);
+  return failure << "first difference at (" << x << ", " << y << "): " << colours
+                 << " (pictures beside " << SavePng(name + "-diff", diff) << ")";
 }
 
 }  // namespace testsupport
