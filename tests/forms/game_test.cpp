@@ -34,6 +34,10 @@ class GameTest : public MainWindowTest {
     window_->Game.BlankPiece = blankPiece;
   }
 
+  // The current cells of the board and of the preview, as (col, row).
+  std::pair<int, int> Selected() const { return {window_->DGMain->Col(), window_->DGMain->Row()}; }
+  std::pair<int, int> Marked() const { return {window_->DGSub->Col(), window_->DGSub->Row()}; }
+
   QImage picture_;
 };
 
@@ -43,11 +47,8 @@ TEST_F(GameTest, StartDealsFromTheClockAndSelectsTheTopRow) {
   EXPECT_TRUE(window_->Game.Playing);
   EXPECT_TRUE(window_->DGMain->isEnabled());
   EXPECT_EQ(window_->Game.PieceMap, kSeedOneDeal);
-  EXPECT_EQ(window_->DGMain->Col(), 0);
-  EXPECT_EQ(window_->DGMain->Row(), 0);
-  // Piece 15 is selected: the preview marks its home, column 0 of row 3.
-  EXPECT_EQ(window_->DGSub->Col(), 0);
-  EXPECT_EQ(window_->DGSub->Row(), 3);
+  EXPECT_EQ(Selected(), std::pair(0, 0));
+  EXPECT_EQ(Marked(), std::pair(0, 3)) << "piece 15's home";
   // The same second deals the same game again.
   Start(1);
   EXPECT_EQ(window_->Game.PieceMap, kSeedOneDeal);
@@ -59,9 +60,8 @@ TEST_F(GameTest, SelectionRefusesTheBlankByClickAndByKeys) {
   ClickCell(3, 0);  // the blank
   EXPECT_EQ(window_->DGMain->Col(), 0);
   ClickCell(2, 0);
-  EXPECT_EQ(window_->DGMain->Col(), 2);
-  EXPECT_EQ(window_->DGSub->Col(), 3);  // piece 8's home: column 3, row 1
-  EXPECT_EQ(window_->DGSub->Row(), 1);
+  EXPECT_EQ(Selected(), std::pair(2, 0));
+  EXPECT_EQ(Marked(), std::pair(3, 1)) << "piece 8's home";
   QTest::keyClick(window_->DGMain, Qt::Key_Right);  // towards the blank
   EXPECT_EQ(window_->DGMain->Col(), 2);
   QTest::keyClick(window_->DGMain, Qt::Key_Down);
@@ -75,9 +75,8 @@ TEST_F(GameTest, DoubleClickSlidesTheSelectedPieceIntoTheBlank) {
   DoubleClickCell(2, 0);
   EXPECT_EQ(window_->Game.PieceMap[3], 8);
   EXPECT_EQ(window_->Game.PieceMap[2], 21);
-  EXPECT_EQ(window_->DGMain->Col(), 3);
-  EXPECT_EQ(window_->DGSub->Col(), 3);
-  EXPECT_EQ(window_->DGSub->Row(), 1);
+  EXPECT_EQ(Selected(), std::pair(3, 0));
+  EXPECT_EQ(Marked(), std::pair(3, 1));
 
   // A double-click on the blank does not select it; it acts on the piece
   // that was selected, which now stands beside the blank again.
@@ -125,10 +124,8 @@ TEST_F(GameTest, CancelledOpenLeavesTheGameRunning) {
   EXPECT_TRUE(window_->Game.Playing);
   EXPECT_EQ(window_->Game.PieceMap, kSeedOneDeal);
   EXPECT_TRUE(window_->SpbStart->isEnabled());
-  EXPECT_EQ(window_->DGMain->Col(), 0);
-  EXPECT_EQ(window_->DGMain->Row(), 0);
-  EXPECT_EQ(window_->DGSub->Col(), 0);
-  EXPECT_EQ(window_->DGSub->Row(), 0);
+  EXPECT_EQ(Selected(), std::pair(0, 0));
+  EXPECT_EQ(Marked(), std::pair(0, 0));
 }
 
 TEST_F(GameTest, FailedOpenAfterAGoodOneDisablesStartAndShowsSilver) {

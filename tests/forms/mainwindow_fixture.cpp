@@ -34,10 +34,7 @@ void MainWindowTest::SetUp() {
   ClearModalAnswers();
   TOpenDialog::ClearAnswers();
   Application->SetTitle(QStringLiteral("Tessra"));
-  Application->CreateForm(FrmFR0010MN);
-  window_ = FrmFR0010MN;
-  window_->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
+  Recreate();
 }
 
 void MainWindowTest::TearDown() {

@@ -1,11 +1,8 @@
 // cellpainter_test.cpp: the look of board and preview cells, pixel by pixel.
 #include <gtest/gtest.h>
 
-#include <QImage>
-
 #include "classlib/graphics.h"
 #include "classlib/imagelist.h"
-#include "platform/qimage_bridge.h"
 #include "render/cellpainter.h"
 #include "support/image_compare.h"
 
@@ -78,10 +75,8 @@ TEST_F(CellPainterTest, WithoutAGameTheCellIsThePieceAlone) {
 TEST_F(CellPainterTest, APlayedPieceIsARaisedTileWithItsNumberUnderTheMark) {
   render::ComposeBoardCell(work_, picture_, glyphs_, Board(7, true, false, false));
   const Surface tile = WorkCell(kPiece, kPiece);
-  EXPECT_EQ(tile.Pixel(0, 0), clWhite);
-  EXPECT_EQ(tile.Pixel(1, 1), clWhite);
-  EXPECT_EQ(tile.Pixel(23, 23), clGray);
-  EXPECT_EQ(tile.Pixel(22, 22), clGray);
+  // The raised edge's corners; the frame's own pixels are the utility's tests.
+  EXPECT_EQ(std::pair(tile.Pixel(1, 1), tile.Pixel(22, 22)), std::pair(clWhite, clGray));
   EXPECT_EQ(tile.Pixel(23, 0), clGray);
   // Glyph 7 ("8") stands at (4, 4) to (19, 19): only its opaque pixels
   // cover the picture.

@@ -6,6 +6,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -18,14 +19,15 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// Our environment with `extra` ("NAME=value") added or replacing entries.
 std::vector<std::string> MergedEnvironment(const std::vector<std::string>& extra) {
   std::vector<std::string> merged = extra;
   for (char** entry = environ; *entry != nullptr; ++entry) {
-    std::string text = *entry;
-    std::string name = text.substr(0, text.find('=') + 1);
-    bool replaced = false;
-    for (const std::string& e : extra) replaced = replaced || e.rfind(name, 0) == 0;
-    if (!replaced) merged.push_back(text);
+    const std::string text = *entry;
+    const std::string name = text.substr(0, text.find('=') + 1);
+    if (std::none_of(extra.begin(), extra.end(), [&](auto& e) { return e.rfind(name, 0) == 0; })) {
+      merged.push_back(text);
+    }
   }
   return merged;
 }

@@ -48,7 +48,7 @@ class InstanceGuardTest : public ::testing::Test {
   std::string lockPath_;
 };
 
-TEST_F(InstanceGuardTest, SecondGuardSeesTheFirstAndUnusableFolderRunsUnguarded) {
+TEST_F(InstanceGuardTest, SecondGuardSeesTheFirstUntilItIsReleased) {
   InstanceGuard first(dir_);
   InstanceGuard second(dir_);
   EXPECT_FALSE(first.AnotherCopyRuns());
@@ -57,10 +57,6 @@ TEST_F(InstanceGuardTest, SecondGuardSeesTheFirstAndUnusableFolderRunsUnguarded)
   EXPECT_TRUE(second.AnotherCopyRuns());
   first.Release();
   EXPECT_FALSE(second.AnotherCopyRuns());
-
-  InstanceGuard unguarded(dir_ + "/missing");
-  EXPECT_FALSE(unguarded.AnotherCopyRuns());
-  EXPECT_FALSE(unguarded.Held());
 }
 
 TEST_F(InstanceGuardTest, LockOfAKilledHolderIsFreed) {
