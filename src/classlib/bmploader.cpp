@@ -1,5 +1,6 @@
-// bmploader.cpp: BMP files into surfaces: our own header and pixel checks, a
-// rewrite into one plain form, then Qt's decoder on that form.
+// bmploader.cpp: BMP files into surfaces: our own header and pixel checks;
+// 24 and 32-bit rows converted straight, other pictures rewritten into one
+// plain form for Qt's decoder.
 #include "classlib/bmploader.h"
 
 #include <fcntl.h>
@@ -18,6 +19,7 @@
 
 #include "classlib/exception.h"
 #include "platform/bmpcanonical.h"
+#include "platform/bmpdirect.h"
 #include "platform/bmpheader.h"
 
 namespace classlib {
@@ -113,18 +115,30 @@ class RegularFile {
   void ReadUpTo(std::vector<std::uint8_t>& bytes, std::uint64_t total) {
     const std::size_t have = bytes.size();
     bytes.resize(static_cast<std::size_t>(total));
-    std::size_t got = have;
-    while (got < bytes.size()) {
-      const qint64 n = file_.read(reinterpret_cast<char*>(bytes.data() + got),
-                                  static_cast<qint64>(bytes.size() - got));
+    bytes.resize(have + Read(bytes.data() + have, bytes.size() - have));
+  }
+
+  // Reads `count` bytes from `offset` on; false when the file ends first.
+  bool ReadAt(std::uint64_t offset, std::uint8_t* into, std::size_t count) {
+    if (!file_.seek(static_cast<qint64>(offset))) return false;
+    return Read(into, count) == count;
+  }
+
+ private:
+  // Reads on until `count` bytes are in or the file ends; returns how many.
+  std::size_t Read(std::uint8_t* into, std::size_t count) {
+    std::size_t got = 0;
+    while (got < count) {
+      const qint64 n =
+          file_.read(reinterpret_cast<char*>(into + got), static_cast<qint64>(count - got));
       if (n < 0) Fail(name_, QStringLiteral("「%1」を読み取れません。読み取り中にエラーが起きました。"));
       if (n == 0) break;
       got += static_cast<std::size_t>(n);
     }
-    bytes.resize(got);
+    return got;
   }
 
- private:
+
   QString name_;
   QFile file_;
   std::uint64_t size_ = 0;
@@ -152,7 +166,8 @@ QImage Decode(const std::vector<std::uint8_t>& canonical) {
 // Any alpha the decoder kept is dropped: a surface's pixels are always opaque.
 platform::Surface ToSurface(const QImage& decoded) {
   const QImage image = decoded.convertToFormat(QImage::Format_RGB32);
-  platform::Surface surface(image.width(), image.height());
+  platform::Surface surface;
+  surface.ResizeUndefined(image.width(), image.height());
   for (int y = 0; y < image.height(); ++y) {
     const auto* from = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     platform::Color* to = surface.Row(y);
@@ -161,10 +176,38 @@ platform::Surface ToSurface(const QImage& decoded) {
   return surface;
 }
 
+// 24 and 32-bit pictures in their usual layout: the stored rows are read a
+// chunk at a time and converted straight into the surface. The headers'
+// checks are all these pixels need.
+platform::Surface LoadDirect(RegularFile& file, const QString& fileName,
+                             const platform::BmpHeader& header) {
+  constexpr std::size_t kChunkBytes = std::size_t{256} << 10;
+  const std::size_t stride = static_cast<std::size_t>(header.RowStride);
+  const int chunkRows = static_cast<int>(std::max<std::size_t>(kChunkBytes / stride, 1));
+  std::vector<std::uint8_t> chunk(static_cast<std::size_t>(chunkRows) * stride);
+  platform::Surface surface;
+  surface.ResizeUndefined(header.Width, header.Height);
+  for (int first = 0; first < header.Height; first += chunkRows) {
+    const int rows = std::min(chunkRows, header.Height - first);
+    const std::uint64_t offset = header.PixelOffset + static_cast<std::uint64_t>(first) * stride;
+    if (!file.ReadAt(offset, chunk.data(), static_cast<std::size_t>(rows) * stride)) {
+      Fail(fileName, SentenceFor(BmpError::PixelDataShort));  // cut since the headers were read
+    }
+    for (int i = 0; i < rows; ++i) {
+      const int stored = first + i;
+      const int y = header.TopDown ? stored : header.Height - 1 - stored;
+      platform::ConvertDirectRow(header, chunk.data() + static_cast<std::size_t>(i) * stride,
+                                 surface.Row(y));
+    }
+  }
+  return surface;
+}
+
 platform::Surface LoadSurface(const QString& fileName) {
   RegularFile file(fileName);
   std::vector<std::uint8_t> bytes;
   const platform::BmpHeader header = ReadHeader(file, fileName, bytes);
+  if (platform::IsDirectBmp(header)) return LoadDirect(file, fileName, header);
   file.ReadUpTo(bytes, header.PixelEnd());
   if (bytes.size() < header.PixelEnd()) Fail(fileName, SentenceFor(BmpError::PixelDataShort));
   const platform::BmpCanonicalResult canonical = platform::MakeCanonicalBmp(header, bytes);

@@ -24,7 +24,7 @@ void Surface::Resize(int width, int height, Color fill) {
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (width == width_ && height == height_) return;
-  std::vector<Color> resized(PixelCount(width, height), fill);
+  decltype(pixels_) resized(PixelCount(width, height), fill);
   const int keepWidth = std::min(width, width_);
   const int keepHeight = std::min(height, height_);
   for (int y = 0; y < keepHeight; ++y) {
@@ -32,6 +32,17 @@ void Surface::Resize(int width, int height, Color fill) {
     std::copy(from, from + keepWidth, resized.begin() + static_cast<std::ptrdiff_t>(PixelCount(width, y)));
   }
   pixels_ = std::move(resized);
+  width_ = width;
+  height_ = height;
+}
+
+void Surface::ResizeUndefined(int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  if (width == width_ && height == height_) return;
+  decltype(pixels_) fresh;
+  fresh.resize(PixelCount(width, height));
+  pixels_ = std::move(fresh);
   width_ = width;
   height_ = height;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace platform {
@@ -37,6 +38,20 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// Grows a vector without writing the new elements when no value is given, so
+// that a large block fresh from the system stays untouched zero pages (taking
+// no memory) until it is drawn on. Growth with a value writes it as usual.
+template <typename T>
+struct UnwrittenAllocator : std::allocator<T> {
+  UnwrittenAllocator() = default;
+  template <typename U>
+  UnwrittenAllocator(const UnwrittenAllocator<U>&) noexcept {}
+  template <typename U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+};
+
 class Surface {
  public:
   Surface() = default;
@@ -63,6 +78,11 @@ class Surface {
   // Changes the size, keeping the pixels of the area that both sizes share;
   // new pixels get `fill`. Negative sizes count as 0.
   void Resize(int width, int height, Color fill = Rgb(255, 255, 255));
+  // Changes the size and gives up the pixels: each one, alpha byte included,
+  // holds an undefined value until drawn. For surfaces whose every pixel is
+  // written before it is read (a decoded picture, a work area composed cell
+  // by cell); untouched pages of a large one take no memory.
+  void ResizeUndefined(int width, int height);
   void Fill(Color c);
 
   friend bool operator==(const Surface&, const Surface&) = default;
@@ -75,7 +95,7 @@ class Surface {
 
   int width_ = 0;
   int height_ = 0;
-  std::vector<Color> pixels_;
+  std::vector<Color, UnwrittenAllocator<Color>> pixels_;
 };
 
 }  // namespace platform
