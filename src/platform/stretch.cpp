@@ -1,5 +1,7 @@
 // stretch.cpp: scaling a rectangle of one surface into a rectangle of another.
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -15,6 +17,7 @@ __extension__ typedef __int128 Wide;
 // to exactly kOne, so a uniform area stays exactly uniform.
 constexpr int kShift = 16;
 constexpr std::int64_t kOne = std::int64_t{1} << kShift;
+constexpr std::size_t kMaxRun = std::size_t{1} << 24;
 
 struct Tap {
   int Index;  // absolute source index, inside the source surface
@@ -99,22 +102,107 @@ class AxisTaps {
   std::vector<Tap> taps_;
 };
 
-// Adds the weighted channels of one source row into the accumulator, four
-// lanes per pixel (blue, green, red, unused) so the loop vectorises.
-void AccumulateRow(std::uint32_t* acc, const Color* row, int count, std::uint32_t weight) {
-  for (int i = 0; i < count; ++i) {
-    const Color p = row[i];
-    acc[4 * i + 0] += weight * (p & 0xFF);
-    acc[4 * i + 1] += weight * ((p >> 8) & 0xFF);
-    acc[4 * i + 2] += weight * ((p >> 16) & 0xFF);
-  }
-}
+// The source rows of one destination row, added up as the weights require,
+// four lanes per pixel (blue, green, red, alpha: a pixel's bytes in memory
+// order). The alpha lane wraps harmlessly and is never read.
+class RowAccumulator {
+ public:
+  RowAccumulator(const Surface& src, int colLo, int cols)
+      : src_(src), colLo_(colLo), lanes_(static_cast<std::size_t>(cols) * 4),
+        acc_(lanes_), sum_(lanes_), zeros_(lanes_) {}
 
+  const std::uint32_t* Lanes() const { return acc_.data(); }
+
+  // Shrinking gives every source row wholly inside a destination pixel the
+  // same weight, so each run of equal weights is added up first and weighted
+  // once: the same integers as weighting row by row, with far fewer
+  // multiplications and passes over the accumulator.
+  void Accumulate(std::span<const Tap> taps) {
+    for (std::size_t i = 0; i < taps.size();) {
+      std::size_t end = i + 1;
+      // 2^24 rows of 255 still fit the 32-bit sums.
+      while (end < taps.size() && end - i < kMaxRun && taps[end].Weight == taps[i].Weight) ++end;
+      AddRun(taps.subspan(i, end - i), taps[i].Weight, i == 0);
+      i = end;
+    }
+  }
+
+ private:
+  static constexpr std::size_t kRowsPerPass = 4;
+  using Rows = std::array<const std::uint8_t*, kRowsPerPass>;
+
+  // Rows r to r + 3 of the run; rows of zeros stand in past its end.
+  Rows Group(std::span<const Tap> run, std::size_t r) const {
+    static_assert(std::endian::native == std::endian::little);
+    Rows rows{};
+    for (std::size_t i = 0; i < kRowsPerPass; ++i) {
+      rows[i] = r + i < run.size()
+                    ? reinterpret_cast<const std::uint8_t*>(src_.Row(run[r + i].Index) + colLo_)
+                    : zeros_.data();
+    }
+    return rows;
+  }
+
+  // Four rows a pass, so that the sums are gone over once per four rows: a
+  // long run's rows but the last four are added into `sum_`; the last pass
+  // adds them, and the sum, into the accumulator with the run's weight. The
+  // row's first run sets the accumulator instead of adding to it.
+  void AddRun(std::span<const Tap> run, std::uint32_t weight, bool first) {
+    std::size_t r = 0;
+    for (; run.size() - r > kRowsPerPass; r += kRowsPerPass) {
+      if (r == 0) {
+        Pass<false, false, true>(Group(run, r), 1);
+      } else {
+        Pass<false, false, false>(Group(run, r), 1);
+      }
+    }
+    const Rows last = Group(run, r);
+    if (r > 0) {
+      first ? Pass<true, true, true>(last, weight) : Pass<true, true, false>(last, weight);
+    } else {
+      first ? Pass<false, true, true>(last, weight) : Pass<false, true, false>(last, weight);
+    }
+  }
+
+  // One pass over the lanes: the four rows' bytes added up, plus `sum_` when
+  // kWithSum; then either weighted into the accumulator (kIntoAcc) or kept in
+  // `sum_`; stored (kSet) or added.
+  template <bool kWithSum, bool kIntoAcc, bool kSet>
+  void Pass(const Rows& rows, std::uint32_t weight) {
+    const std::uint32_t* sum = sum_.data();
+    std::uint32_t* to = kIntoAcc ? acc_.data() : sum_.data();
+    for (std::size_t k = 0; k < lanes_; ++k) {
+      std::uint32_t v = rows[0][k] + rows[1][k] + rows[2][k] + rows[3][k];
+      if constexpr (kWithSum) v += sum[k];
+      if constexpr (kIntoAcc) v *= weight;
+      if constexpr (kSet) {
+        to[k] = v;
+      } else {
+        to[k] += v;
+      }
+    }
+  }
+
+  const Surface& src_;
+  int colLo_;
+  std::size_t lanes_;
+  std::vector<std::uint32_t> acc_;
+  std::vector<std::uint32_t> sum_;
+  std::vector<std::uint8_t> zeros_;
+};
+
+// The horizontal pass, runs of equal weights again added up first.
 Color ResolvePixel(const std::uint32_t* acc, std::span<const Tap> taps, int colLo) {
   std::uint64_t sum[3] = {0, 0, 0};
-  for (const Tap& t : taps) {
-    const std::uint32_t* a = acc + 4 * (t.Index - colLo);
-    for (int c = 0; c < 3; ++c) sum[c] += std::uint64_t{a[c]} * t.Weight;
+  for (std::size_t i = 0; i < taps.size();) {
+    std::uint64_t run[3] = {0, 0, 0};
+    std::size_t end = i;
+    for (; end < taps.size() && taps[end].Weight == taps[i].Weight; ++end) {
+      const std::uint32_t* a = acc + 4 * (taps[end].Index - colLo);
+      for (int c = 0; c < 3; ++c) run[c] += a[c];
+    }
+    for (int c = 0; c < 3; ++c) sum[c] += run[c] * taps[i].Weight;
+    i = end;
   }
   // Vertical and horizontal weights each add up to 2^16: the sums are 2^32
   // times the mean; round to nearest.
@@ -141,15 +229,12 @@ void StretchBlt(Surface& dst, const Rect& dstRect, const Surface& src,
                       top - dstRect.Top, bottom - dstRect.Top);
   const int colLo = across.MinIndex();
   const int cols = across.MaxIndex() - colLo + 1;
-  std::vector<std::uint32_t> acc(static_cast<std::size_t>(cols) * 4);
+  RowAccumulator rows(src, colLo, cols);
   for (int y = top; y < bottom; ++y) {
-    std::fill(acc.begin(), acc.end(), 0u);
-    for (const Tap& t : down.For(y - top)) {
-      AccumulateRow(acc.data(), src.Row(t.Index) + colLo, cols, t.Weight);
-    }
+    rows.Accumulate(down.For(y - top));
     Color* out = dst.Row(y);
     for (int x = left; x < right; ++x) {
-      out[x] = ResolvePixel(acc.data(), across.For(x - left), colLo);
+      out[x] = ResolvePixel(rows.Lanes(), across.For(x - left), colLo);
     }
   }
 }
