@@ -164,21 +164,22 @@ void DrawMasked(Surface& dst, int x, int y, const MaskedGlyph& glyph) {
   const int bottom = static_cast<int>(std::min<std::int64_t>(gh, std::int64_t{dst.Height()} - y));
   for (int gy = top; gy < bottom; ++gy) {
     const Color* from = glyph.Image.Row(gy);
+    const Color* mask = glyph.Mask.data() + static_cast<std::ptrdiff_t>(gy) * gw;
     Color* to = dst.Row(y + gy);
     for (int gx = left; gx < right; ++gx) {
-      if (glyph.IsOpaque(gx, gy)) to[x + gx] = from[gx];
+      to[x + gx] = (from[gx] & mask[gx]) | (to[x + gx] & ~mask[gx]);
     }
   }
 }
 
 MaskedGlyph MaskFromColor(const Surface& image, Color transparent) {
   MaskedGlyph glyph{image, {}};
-  glyph.Opaque.resize(static_cast<std::size_t>(image.Width()) *
-                      static_cast<std::size_t>(image.Height()));
-  std::size_t i = 0;
+  glyph.Mask.reserve(static_cast<std::size_t>(image.Width()) *
+                     static_cast<std::size_t>(image.Height()));
   for (int y = 0; y < image.Height(); ++y) {
     for (int x = 0; x < image.Width(); ++x) {
-      glyph.Opaque[i++] = ((image.Pixel(x, y) ^ transparent) & kRgbMask) != 0;
+      const bool opaque = ((image.Pixel(x, y) ^ transparent) & kRgbMask) != 0;
+      glyph.Mask.push_back(opaque ? MaskedGlyph::kOpaque : MaskedGlyph::kTransparent);
     }
   }
   return glyph;
@@ -200,16 +201,17 @@ MaskedGlyph DisabledGlyph(const MaskedGlyph& glyph) {
   const int width = glyph.Image.Width() + 1;
   const int height = glyph.Image.Height() + 1;
   MaskedGlyph result{Surface(width, height, Rgb(0, 0, 0)), {}};
-  result.Opaque.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), false);
+  result.Mask.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
+                     MaskedGlyph::kTransparent);
   std::size_t i = 0;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x, ++i) {
       if (InDisabledShape(glyph, x, y)) {
         result.Image.SetPixel(x, y, Rgb(128, 128, 128));
-        result.Opaque[i] = true;
+        result.Mask[i] = MaskedGlyph::kOpaque;
       } else if (InDisabledShape(glyph, x - 1, y - 1)) {
         result.Image.SetPixel(x, y, Rgb(255, 255, 255));
-        result.Opaque[i] = true;
+        result.Mask[i] = MaskedGlyph::kOpaque;
       }
     }
   }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 #include "platform/surface.h"
 
@@ -39,13 +40,18 @@ bool BitBlt(Surface& dst, int dx, int dy, int w, int h, const Surface& src,
 void StretchBlt(Surface& dst, const Rect& dstRect, const Surface& src,
                 const Rect& srcRect);
 
-// A glyph with a 1-bit mask: only pixels whose mask is set are drawn.
+// A glyph with a mask: only its opaque pixels are drawn.
 struct MaskedGlyph {
+  // Mask words: all bits set for an opaque pixel, none for a transparent one,
+  // so that drawing selects each pixel with bit operations and no branch.
+  static constexpr Color kOpaque = 0xFFFFFFFFu;
+  static constexpr Color kTransparent = 0;
+
   Surface Image;
-  std::vector<bool> Opaque;  // Image.Width() * Image.Height(), row by row
+  std::vector<Color> Mask;  // Image.Width() * Image.Height() words, row by row
   bool IsOpaque(int x, int y) const {
-    return Opaque[static_cast<std::size_t>(y) * static_cast<std::size_t>(Image.Width()) +
-                  static_cast<std::size_t>(x)];
+    return Mask[static_cast<std::size_t>(y) * static_cast<std::size_t>(Image.Width()) +
+                static_cast<std::size_t>(x)] != kTransparent;
   }
 };
 
