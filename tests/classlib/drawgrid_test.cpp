@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <tuple>
 #include <vector>
@@ -141,6 +142,12 @@ TEST_F(DrawGridTest, PaintHandsEveryVisibleCellToOnDrawCellAndFillsTheRest) {
   EXPECT_EQ(s.Pixel(239, 239), kBlue);
   EXPECT_EQ(s.Pixel(240, 0), clSilver);
   EXPECT_EQ(s.Pixel(0, 240), clSilver);
+  // Cells only partly in view are drawn too.
+  grid->SetScrollBars(TScrollStyle::ssNone);
+  grid->resize(204, 204);
+  cellsDrawn = 0;
+  grid->Repaint();
+  EXPECT_EQ(cellsDrawn, 25);
   // Without a handler the cells keep what the erase left: the grid's colour.
   grid->OnDrawCell = nullptr;
   grid->Repaint();
@@ -194,17 +201,22 @@ TEST_F(DrawGridTest, RepaintPaintsTheCellsOnceAndLeavesTheHostAlone) {
 }
 
 TEST_F(DrawGridTest, ScrollBarsAppearWhenCellsDoNotFit) {
-  grid->resize(244, 200);  // the columns fit until the vertical bar takes room
+  grid->resize(244, 244);  // cells that fill the client area exactly
   Show();
   QScrollBar* horz = grid->horizontalScrollBar();
   QScrollBar* vert = grid->verticalScrollBar();
+  EXPECT_FALSE(horz->isVisible() || vert->isVisible());
+  // The columns fit until the vertical bar takes room; then four fit exactly.
+  grid->resize(196 + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent), 200);
   EXPECT_TRUE(horz->isVisible() && vert->isVisible());
-  EXPECT_EQ(grid->ClientWidth(), 240 - vert->width());
+  EXPECT_EQ(grid->ClientWidth(), 192);
   Key(Qt::Key_End);  // the new current cell is scrolled into view
   EXPECT_EQ(grid->LeftCol(), 1);
   EXPECT_LE(grid->CellRect(4, 0).Right, grid->ClientWidth());
   Key(Qt::Key_Home);
   EXPECT_EQ(grid->LeftCol(), 0);
+  for (int i = 0; i < 3; ++i) Key(Qt::Key_Right);
+  EXPECT_EQ(grid->LeftCol(), 0) << "the fourth column fits exactly";
   horz->setValue(horz->maximum());
   EXPECT_EQ(grid->LeftCol(), 1);
   EXPECT_TRUE(grid->CellRect(0, 0).IsEmpty());
