@@ -1,6 +1,9 @@
-// glyph_test.cpp: masked glyphs and their disabled form.
+// glyph_test.cpp: masked glyphs, their disabled form, and the QImage edge.
 #include <gtest/gtest.h>
 
+#include <QImage>
+
+#include "platform/qimage_bridge.h"
 #include "platform/raster.h"
 #include "support/image_compare.h"
 
@@ -43,6 +46,17 @@ TEST(DisabledGlyph, GreyShapeOverWhiteCopyOffsetByOne) {
   Surface s(4, 4, Rgb(192, 192, 192));
   platform::DrawMasked(s, 0, 0, disabled);
   EXPECT_TRUE(SameImage("disabled", s, FromArt({"GG..", ".GW.", "..W.", "...."}, kLegend)));
+}
+
+// Pictures from resources come in any format, indexed ones included.
+TEST(QImageBridge, RoundTripKeepsEveryPixel) {
+  const Surface s = FromArt({"KYB", "tGr"}, kLegend);
+  const QImage image = platform::ToQImage(s);
+  EXPECT_TRUE(SameImage("bridge", platform::SurfaceFromQImage(image), s));
+  EXPECT_TRUE(SameImage("bridge-indexed",
+                        platform::SurfaceFromQImage(image.convertToFormat(QImage::Format_Indexed8)), s));
+  EXPECT_TRUE(platform::SurfaceFromQImage(QImage()).IsEmpty());
+  EXPECT_TRUE(platform::ToQImage(Surface()).isNull());
 }
 
 }  // namespace
