@@ -137,10 +137,9 @@ TEST_F(InstanceLockTest, DefaultFolderPrefersAPrivateRuntimeFolder) {
     ScopedEnv runtime("XDG_RUNTIME_DIR", value);
     EXPECT_EQ(DefaultLockFolder(), fallback) << value.value_or("(unset)");
   }
-  struct stat st {};
-  ASSERT_EQ(lstat(fallback.c_str(), &st), 0);
-  EXPECT_TRUE(S_ISDIR(st.st_mode));
-  EXPECT_EQ(st.st_mode & 0777, 0700u);
+  const fs::file_status made = fs::symlink_status(fallback);
+  EXPECT_TRUE(fs::is_directory(made));
+  EXPECT_EQ(made.permissions(), fs::perms::owner_all);
 
   // A lock with no folder given uses it.
   ScopedEnv runtime("XDG_RUNTIME_DIR", std::nullopt);
