@@ -114,6 +114,8 @@ class RegularFile {
   // Reads on until `bytes` holds `total` bytes or the file ends.
   void ReadUpTo(std::vector<std::uint8_t>& bytes, std::uint64_t total) {
     const std::size_t have = bytes.size();
+    // A small file's pixels may all be in the head already read.
+    if (total <= have) return;
     bytes.resize(static_cast<std::size_t>(total));
     bytes.resize(have + Read(bytes.data() + have, bytes.size() - have));
   }
