@@ -49,13 +49,17 @@ void TBitmap::SetAllocationFailureHook(std::function<bool()> hook) {
 
 TBitmap::TBitmap() : canvas_(&surface_) { CheckAllocation(0, 0); }
 
-void TBitmap::SetWidth(int width) { ChangeSize(width, Height()); }
+void TBitmap::SetWidth(int width) { ChangeSize(width, Height(), NewPixels::White); }
 
-void TBitmap::SetHeight(int height) { ChangeSize(Width(), height); }
+void TBitmap::SetHeight(int height) { ChangeSize(Width(), height, NewPixels::White); }
+
+void TBitmap::SetSizeUndefined(int width, int height) {
+  ChangeSize(width, height, NewPixels::Undefined);
+}
 
 // The size is checked against the pixel budget before any memory is asked
 // for; a failed allocation leaves the bitmap as it was.
-void TBitmap::ChangeSize(int width, int height) {
+void TBitmap::ChangeSize(int width, int height, NewPixels newPixels) {
   if (width < 0 || height < 0) {
     throw Exception(QStringLiteral("ビットマップの大きさ (%1 × %2) が正しくありません。")
                         .arg(width)
@@ -65,7 +69,11 @@ void TBitmap::ChangeSize(int width, int height) {
   CheckAllocation(width, height);
   if (std::int64_t{width} * height * 4 > kMaxPixelBytes) ThrowOutOfMemory(width, height);
   try {
-    surface_.Resize(width, height, clWhite);
+    if (newPixels == NewPixels::White) {
+      surface_.Resize(width, height, clWhite);
+    } else {
+      surface_.ResizeUndefined(width, height);
+    }
   } catch (const std::bad_alloc&) {
     ThrowOutOfMemory(width, height);
   }

@@ -79,6 +79,12 @@ class TBitmap {
   // Throw Exception when the memory for the new size cannot be had.
   void SetWidth(int width);
   void SetHeight(int height);
+  // Sets both sides at once and gives up the pixels: each one, alpha byte
+  // included, holds an undefined value until drawn. For a bitmap whose every
+  // pixel is drawn before it is read, such as a work area composed piece by
+  // piece; the pages of a large one that are never drawn take no memory.
+  // Throws as SetWidth.
+  void SetSizeUndefined(int width, int height);
 
   // Replaces the contents with a BMP file's picture. Throws Exception with a
   // message naming the file and what is wrong when it cannot be used.
@@ -96,7 +102,8 @@ class TBitmap {
   static void SetAllocationFailureHook(std::function<bool()> hook);
 
  private:
-  void ChangeSize(int width, int height);
+  enum class NewPixels { White, Undefined };
+  void ChangeSize(int width, int height, NewPixels newPixels);
 
   platform::Surface surface_;
   TCanvas canvas_;

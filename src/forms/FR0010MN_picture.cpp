@@ -18,10 +18,11 @@ bool TFrmFR0010MN::CreateBitmaps() {
     BmpWork = std::make_unique<TBitmap>();
     BmpPicture = std::make_unique<TBitmap>();
     BmpSub = std::make_unique<TBitmap>();
-    // Screen sized, so that any cell of either grid fits in it.
+    // Screen sized, so that any cell of either grid fits in it. Every cell is
+    // composed in it before it is copied out, so its first contents never
+    // show and it needs no fill: the pages no cell reaches stay unused.
     const platform::ScreenSize screen = platform::PrimaryScreenSize();
-    BmpWork->SetWidth(screen.Width);
-    BmpWork->SetHeight(screen.Height);
+    BmpWork->SetSizeUndefined(screen.Width, screen.Height);
     return true;
   } catch (const Exception& e) {
     BmpWork.reset();
