@@ -31,7 +31,7 @@ BmpSpec WithOffset(std::uint32_t offset) {
 BmpSpec Palette8(std::uint32_t used, int entries) {
   BmpSpec s = Sized(4, 2, 8);
   s.ColoursUsed = used;
-  s.Palette.assign(static_cast<std::size_t>(entries), {1, 2, 3});
+  for (int i = 0; i < entries; ++i) s.Palette.push_back({1, 2, 3});
   s.Pixels.assign(8, 0);
   return s;
 }

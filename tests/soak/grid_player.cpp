@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
+#include <sstream>
 #include <vector>
 
 #include "forms/FR0010MN.h"
@@ -19,7 +20,9 @@ constexpr int kCells = kSide * kSide;
 constexpr int kEventsPerFlush = 256;
 
 std::string CellText(int cell) {
-  return "(" + std::to_string(cell % kSide) + ", " + std::to_string(cell / kSide) + ")";
+  std::ostringstream text;
+  text << '(' << cell % kSide << ", " << cell / kSide << ')';
+  return text.str();
 }
 
 std::string BoardText(const std::array<int, kCells>& board) {
