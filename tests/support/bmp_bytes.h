@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace testsupport {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -91,17 +93,27 @@ struct CorpusEntry {
   int Height = 0;
 };
 
-// Generates the corpus once per test run with tools/make_corpus.py into the
-// test output folder. Empty when python3 is missing or the script failed.
+// Generates the corpus once per test process with tools/make_corpus.py into
+// a folder of its own (CTest runs tests in parallel processes, which must not
+// rebuild each other's corpus underneath them), removed when the process
+// ends. Empty when python3 is missing or the script failed.
 inline const std::filesystem::path& BmpCorpusDir() {
-  static const std::filesystem::path dir = [] {
-    const std::filesystem::path out = std::filesystem::path(TESSRA_TEST_OUTPUT_DIR) / "bmp-corpus";
+  struct Folder {
+    std::filesystem::path Path;
+    ~Folder() {
+      std::error_code ignored;
+      if (!Path.empty()) std::filesystem::remove_all(Path, ignored);
+    }
+  };
+  static const Folder folder = [] {
+    const std::filesystem::path out = std::filesystem::path(TESSRA_TEST_OUTPUT_DIR) /
+                                      ("bmp-corpus-" + std::to_string(::getpid()));
     std::filesystem::remove_all(out);
     const std::string command = "python3 \"" TESSRA_SOURCE_DIR "/tools/make_corpus.py\" \"" +
                                 out.string() + "\"";
-    return std::system(command.c_str()) == 0 ? out : std::filesystem::path();
+    return Folder{std::system(command.c_str()) == 0 ? out : std::filesystem::path()};
   }();
-  return dir;
+  return folder.Path;
 }
 
 inline std::vector<CorpusEntry> BmpCorpus() {
