@@ -169,16 +169,16 @@ TEST_F(DeclaredSizeTest, HugeDeclaredSizesAreRefusedWithoutTheirMemory) {
   const auto before = soak::ResidentKiB();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
-    testsupport::BmpSpec spec;
-    spec.Width = c.Width;
-    spec.Height = c.Height;
-    spec.Bits = 8;
-    spec.Compression = 1;
-    spec.Palette.assign(2, {0, 0, 0});
-    spec.ColoursUsed = 2;
-    spec.Pixels = {0, 1};  // the end of the picture at once
+    testsupport::BmpSpec file;
+    file.Width = c.Width;
+    file.Height = c.Height;
+    file.Bits = 8;
+    file.Compression = 1;
+    file.Palette.assign(2, {0, 0, 0});
+    file.ColoursUsed = 2;
+    file.Pixels = {0, 1};  // the end of the picture at once
     const QString path = dir_.filePath(QString::fromLatin1(c.Name));
-    testsupport::WriteFile(path.toStdString(), spec.Build());
+    testsupport::WriteFile(path.toStdString(), file.Build());
     ExpectBox();
     Open(path);
     ASSERT_EQ(boxTexts_.size(), 1u);
