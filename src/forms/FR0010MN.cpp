@@ -3,6 +3,7 @@
 #include "forms/FR0010MN.h"
 
 #include <QApplication>
+#include <QScopedValueRollback>
 #include <QWidget>
 
 #include "classlib/application.h"
@@ -106,14 +107,12 @@ void TFrmFR0010MN::MinimizeApp() {
   // There is no hidden application window here: the program minimises as a
   // whole by minimising each of its visible windows, the main window and any
   // modal box alike, so that no window is left minimised on its own.
-  const bool arranging = Application->ArrangingWindows;
-  Application->ArrangingWindows = true;
+  const QScopedValueRollback<bool> arranging(Application->ArrangingWindows, true);
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (window->isVisible() && !(window->windowState() & Qt::WindowMinimized)) {
       window->setWindowState(window->windowState() | Qt::WindowMinimized);
     }
   }
-  Application->ArrangingWindows = arranging;
 }
 
 void TFrmFR0010MN::AppMessage(TMessage& Msg, bool& Handled) {
@@ -121,8 +120,7 @@ void TFrmFR0010MN::AppMessage(TMessage& Msg, bool& Handled) {
   if (Msg.WParam == SC_RESTORE) {
     // Bring every window of the program back, the main window first so that
     // a modal box comes up above it.
-    const bool arranging = Application->ArrangingWindows;
-    Application->ArrangingWindows = true;
+    const QScopedValueRollback<bool> arranging(Application->ArrangingWindows, true);
     QList<QWidget*> windows = QApplication::topLevelWidgets();
     windows.removeAll(this);
     windows.prepend(this);
@@ -132,8 +130,7 @@ void TFrmFR0010MN::AppMessage(TMessage& Msg, bool& Handled) {
       }
     }
     if (QWidget* modal = QApplication::activeModalWidget()) modal->raise();
-    Application->ArrangingWindows = arranging;
-    Handled = true;
+      Handled = true;
   } else if (Msg.WParam == SC_MINIMIZE) {
     MinimizeApp();
     Handled = true;

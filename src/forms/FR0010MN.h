@@ -107,6 +107,9 @@ class TFrmFR0010MN : public classlib::TForm {
   void Dispatch(classlib::TMessage& message) override;
 
  private:
+  // Cells show the picture only when one is ready and the bitmaps exist;
+  // otherwise they are painted plain silver.
+  bool PictureShown() const;
   void BuildLayout();
   void BuildMenu();
   void BindEvents();

@@ -75,9 +75,11 @@ bool TFrmFR0010MN::LoadPicture(const QString& fileName) {
   return PictureReady;
 }
 
+bool TFrmFR0010MN::PictureShown() const { return BmpWork && BmpPicture && PictureReady; }
+
 void TFrmFR0010MN::DGMainDrawCell(TObject*, int ACol, int ARow, TRect Rect,
                                   TGridDrawState State) {
-  if (!BmpWork || !BmpPicture || !PictureReady) {
+  if (!PictureShown()) {
     render::PaintEmptyCell(DGMain->Canvas(), Rect);
     return;
   }
@@ -97,7 +99,7 @@ void TFrmFR0010MN::DGMainDrawCell(TObject*, int ACol, int ARow, TRect Rect,
 
 void TFrmFR0010MN::DGSubDrawCell(TObject*, int ACol, int ARow, TRect Rect,
                                  TGridDrawState State) {
-  if (!BmpWork || !BmpPicture || !PictureReady) {
+  if (!PictureShown()) {
     render::PaintEmptyCell(DGSub->Canvas(), Rect);
     return;
   }

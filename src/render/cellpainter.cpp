@@ -2,6 +2,7 @@
 // every cell is drawn into the screen-sized work bitmap made at load time.
 #include "render/cellpainter.h"
 
+#include "puzzle/puzzle.h"
 #include "util/CL0010GF.h"
 
 using classlib::TCanvas;
@@ -11,12 +12,12 @@ namespace render {
 namespace {
 
 constexpr int kGlyphSize = 16;
-constexpr int kCellsPerSide = 5;
 
-void FillLocal(TCanvas* canvas, int width, int height, classlib::TColor color) {
+// Fills with `color`, leaving the canvas's brush as it was.
+void FillWith(TCanvas* canvas, const TRect& rect, classlib::TColor color) {
   const classlib::TColor saved = canvas->BrushColor();
   canvas->SetBrushColor(color);
-  canvas->FillRect(TRect{0, 0, width, height});
+  canvas->FillRect(rect);
   canvas->SetBrushColor(saved);
 }
 
@@ -24,7 +25,7 @@ void FillLocal(TCanvas* canvas, int width, int height, classlib::TColor color) {
 // every channel.
 void DrawNegative(classlib::TBitmap& work, const platform::Surface& source, int sx, int sy,
                   int blockWidth, int blockHeight, int width, int height) {
-  FillLocal(work.Canvas(), width, height, classlib::clBlack);
+  FillWith(work.Canvas(), TRect{0, 0, width, height}, classlib::clBlack);
   platform::BitBlt(work.Surface(), 0, 0, blockWidth, blockHeight, source, sx, sy,
                    platform::RasterOp::MergePaint);
   Utility.DrawSunkenFrame(work.Canvas(), 0, 0, width, height);
@@ -41,8 +42,8 @@ void DrawNumber(classlib::TBitmap& work, const classlib::TImageList& glyphs, int
 
 void ComposeBoardCell(classlib::TBitmap& work, const platform::Surface& picture,
                       const classlib::TImageList& glyphs, const BoardCell& cell) {
-  const int sx = (cell.Piece % kCellsPerSide) * cell.PieceWidth;
-  const int sy = (cell.Piece / kCellsPerSide) * cell.PieceHeight;
+  const int sx = puzzle::Puzzle::HomeCol(cell.Piece) * cell.PieceWidth;
+  const int sy = puzzle::Puzzle::HomeRow(cell.Piece) * cell.PieceHeight;
   if (cell.Playing && cell.Blank) {
     DrawNegative(work, picture, sx, sy, cell.PieceWidth, cell.PieceHeight, cell.Width,
                  cell.Height);
@@ -73,14 +74,12 @@ void ComposePreviewCell(classlib::TBitmap& work, const platform::Surface& previe
       Utility.DrawSelectFrame(work.Canvas(), 0, 0, cell.Width, cell.Height);
     }
   }
-  DrawNumber(work, glyphs, cell.Row * kCellsPerSide + cell.Col, cell.Width, cell.Height);
+  DrawNumber(work, glyphs, puzzle::Puzzle::CellIndex(cell.Col, cell.Row), cell.Width,
+             cell.Height);
 }
 
 void PaintEmptyCell(TCanvas* canvas, const TRect& rect) {
-  const classlib::TColor saved = canvas->BrushColor();
-  canvas->SetBrushColor(classlib::clSilver);
-  canvas->FillRect(rect);
-  canvas->SetBrushColor(saved);
+  FillWith(canvas, rect, classlib::clSilver);
 }
 
 }  // namespace render

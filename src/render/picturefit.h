@@ -4,9 +4,11 @@
 
 #include <QString>
 
+#include "puzzle/puzzle.h"
+
 namespace render {
 
-inline constexpr int kBoardSide = 5;
+using puzzle::kBoardSide;
 inline constexpr int kMinPictureSide = 120;
 
 enum class PictureFit { Accepted, TooSmall, TooLarge };
