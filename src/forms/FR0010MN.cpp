@@ -130,7 +130,7 @@ void TFrmFR0010MN::AppMessage(TMessage& Msg, bool& Handled) {
       }
     }
     if (QWidget* modal = QApplication::activeModalWidget()) modal->raise();
-      Handled = true;
+    Handled = true;
   } else if (Msg.WParam == SC_MINIMIZE) {
     MinimizeApp();
     Handled = true;
