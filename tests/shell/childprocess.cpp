@@ -7,9 +7,12 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <thread>
+
+#include "shell/instance_guard.h"
 
 extern char** environ;
 
@@ -103,6 +106,18 @@ bool WaitForHolder(const std::string& path, pid_t pid,
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   } while (Clock::now() < end);
   return false;
+}
+
+void LockFolderTest::SetUp() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "lock-test-XXXXXX").string();
+  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  dir_ = pattern;
+  lockPath_ = (std::filesystem::path(dir_) / (shell::InstanceLockName() + ".lock")).string();
+}
+
+void LockFolderTest::TearDown() {
+  std::error_code ignored;
+  std::filesystem::remove_all(dir_, ignored);
 }
 
 }  // namespace shelltest

@@ -3,6 +3,8 @@
 
 #include <sys/types.h>
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <optional>
 #include <string>
@@ -38,5 +40,18 @@ bool ExitedWith(const std::optional<int>& status, int code);
 // Waits until the lock file at `path` names `pid` as its holder.
 bool WaitForHolder(const std::string& path, pid_t pid,
                    std::chrono::milliseconds timeout);
+
+// Generous: sanitizer builds on a busy machine start slowly.
+inline constexpr std::chrono::seconds kStartTimeout{20};
+
+// A private folder for the program's lock, removed after each test.
+class LockFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  std::string dir_;
+  std::string lockPath_;  // where the program's lock file goes in dir_
+};
 
 }  // namespace shelltest

@@ -20,32 +20,18 @@ namespace {
 namespace fs = std::filesystem;
 using shelltest::ChildProcess;
 using shelltest::ExitedWith;
+using shelltest::kStartTimeout;
+using shelltest::LockFolderTest;
 using shelltest::WaitForHolder;
 using std::chrono::milliseconds;
 
-// Generous: sanitizer builds on a busy machine start slowly.
-constexpr std::chrono::seconds kStartTimeout{20};
-
-class InstanceGuardTest : public ::testing::Test {
+class InstanceGuardTest : public LockFolderTest {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "guard-test-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    lockPath_ = (fs::path(dir_) / (InstanceLockName() + ".lock")).string();
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
   std::unique_ptr<ChildProcess> StartProbe(int stdinFd = -1) {
     return std::make_unique<ChildProcess>(
         std::vector<std::string>{TESSRA_LOCK_PROBE, dir_, InstanceLockName()},
         std::vector<std::string>{}, stdinFd);
   }
-
-  std::string dir_;
-  std::string lockPath_;
 };
 
 TEST_F(InstanceGuardTest, SecondGuardSeesTheFirstUntilItIsReleased) {

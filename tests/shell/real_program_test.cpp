@@ -24,25 +24,14 @@ namespace {
 namespace fs = std::filesystem;
 using shelltest::ChildProcess;
 using shelltest::ExitedWith;
+using shelltest::kStartTimeout;
+using shelltest::LockFolderTest;
 using shelltest::WaitForHolder;
 using std::chrono::milliseconds;
 using std::chrono::seconds;
 
-// Generous: sanitizer builds on a busy machine start slowly.
-constexpr seconds kStartTimeout{20};
-
-class RealProgramTest : public ::testing::Test {
+class RealProgramTest : public LockFolderTest {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "program-test-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    lockPath_ = (fs::path(dir_) / (InstanceLockName() + ".lock")).string();
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
 
   // The program, headless, with `env` added; its lock in dir_ by default.
   std::unique_ptr<ChildProcess> Start(std::vector<std::string> env = {}) {
@@ -76,8 +65,6 @@ class RealProgramTest : public ::testing::Test {
     return std::string(std::istreambuf_iterator<char>(log), {});
   }
 
-  std::string dir_;
-  std::string lockPath_;
 };
 
 TEST_F(RealProgramTest, ClosingTheWindowEndsTheProgramWithCodeZeroAndFreesTheLock) {
