@@ -31,6 +31,6 @@ rm -f "$seeds"/*.ppm "$seeds/MANIFEST.txt"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-}${ASAN_OPTIONS:+:}detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 exec "$build/bmp_fuzzer" \
-  -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 \
+  -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=1048576 \
   -dict="$root/fuzz/bmp.dict" -artifact_prefix="$build/findings/" \
   -print_final_stats=1 "$@" "$build/corpus" "$seeds"

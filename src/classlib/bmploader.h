@@ -1,27 +1,20 @@
-// bmploader.h: reading BMP files into surfaces, with our own header checks
-// in front of Qt's decoder.
+// bmploader.h: BMP files into surfaces, with every refusal told in one
+// Japanese sentence that names the file.
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "platform/surface.h"
 
 namespace classlib {
 
-struct TBmpInfo {
-  int Width = 0;
-  int Height = 0;
-};
-
-// Reads and checks the file's headers only, against the file's size: the
-// pixels are neither read nor decoded, so LoadBmpFile may still refuse a
-// file this accepts (a broken compressed stream, a colour past the palette).
-// Throws Exception with a Japanese sentence naming the file and the fault.
-// Directories, pipes and devices are refused without waiting on them.
-TBmpInfo ReadBmpInfo(const QString& fileName);
-
-// Decodes the whole file into `into` (32-bit RGB). Throws Exception as above;
-// `into` is left unchanged when the file cannot be used.
-void LoadBmpFile(const QString& fileName, platform::Surface& into);
+// Decodes the file into `into` (opaque 32-bit RGB). `accept`, when given, is
+// asked with the header's size before any pixel is read; when it declines,
+// LoadBmpFile returns false. Throws Exception with a sentence naming the file
+// and the fault when the file cannot be used. `into` is left unchanged
+// unless the picture was loaded.
+bool LoadBmpFile(const QString& fileName, platform::Surface& into,
+                 const std::function<bool(int width, int height)>& accept = {});
 
 }  // namespace classlib

@@ -163,7 +163,8 @@ void TDrawGrid::UpdateLayout() {
   if (verticalScrollBarPolicy() != policy(layout.VertBar))
     setVerticalScrollBarPolicy(policy(layout.VertBar));
   if (surface_.Width() != layout.ClientWidth || surface_.Height() != layout.ClientHeight) {
-    surface_.Resize(layout.ClientWidth, layout.ClientHeight, color_);
+    surface_.Resize(layout.ClientWidth, layout.ClientHeight);
+    surface_.Fill(color_);
     image_ = surface_.IsEmpty()
                  ? QImage()
                  : QImage(surface_.Bits(), surface_.Width(), surface_.Height(),

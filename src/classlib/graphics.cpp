@@ -36,9 +36,13 @@ std::function<bool()>& AllocationFailureHook() {
           .arg(height));
 }
 
-void CheckAllocation(int width, int height) {
+bool AllocationFails() {
   const auto& hook = AllocationFailureHook();
-  if (hook && hook()) ThrowOutOfMemory(width, height);
+  return hook && hook();
+}
+
+void CheckAllocation(int width, int height) {
+  if (AllocationFails()) ThrowOutOfMemory(width, height);
 }
 
 }  // namespace
@@ -49,17 +53,13 @@ void TBitmap::SetAllocationFailureHook(std::function<bool()> hook) {
 
 TBitmap::TBitmap() : canvas_(&surface_) { CheckAllocation(0, 0); }
 
-void TBitmap::SetWidth(int width) { ChangeSize(width, Height(), NewPixels::White); }
+void TBitmap::SetWidth(int width) { ChangeSize(width, Height()); }
 
-void TBitmap::SetHeight(int height) { ChangeSize(Width(), height, NewPixels::White); }
-
-void TBitmap::SetSizeUndefined(int width, int height) {
-  ChangeSize(width, height, NewPixels::Undefined);
-}
+void TBitmap::SetHeight(int height) { ChangeSize(Width(), height); }
 
 // The size is checked against the pixel budget before any memory is asked
 // for; a failed allocation leaves the bitmap as it was.
-void TBitmap::ChangeSize(int width, int height, NewPixels newPixels) {
+void TBitmap::ChangeSize(int width, int height) {
   if (width < 0 || height < 0) {
     throw Exception(QStringLiteral("ビットマップの大きさ (%1 × %2) が正しくありません。")
                         .arg(width)
@@ -69,16 +69,21 @@ void TBitmap::ChangeSize(int width, int height, NewPixels newPixels) {
   CheckAllocation(width, height);
   if (std::int64_t{width} * height * 4 > kMaxPixelBytes) ThrowOutOfMemory(width, height);
   try {
-    if (newPixels == NewPixels::White) {
-      surface_.Resize(width, height, clWhite);
-    } else {
-      surface_.ResizeUndefined(width, height);
-    }
+    surface_.Resize(width, height);
   } catch (const std::bad_alloc&) {
     ThrowOutOfMemory(width, height);
   }
 }
 
-void TBitmap::LoadFromFile(const QString& fileName) { LoadBmpFile(fileName, surface_); }
+// The picture's pixels are this bitmap's allocation, so the allocation hook
+// is asked for them too; a failure it makes is the decoder's out of memory.
+bool TBitmap::LoadFromFile(const QString& fileName,
+                           const std::function<bool(int, int)>& accept) {
+  return LoadBmpFile(fileName, surface_, [&accept](int width, int height) {
+    if (accept && !accept(width, height)) return false;
+    if (AllocationFails()) throw std::bad_alloc();
+    return true;
+  });
+}
 
 }  // namespace classlib

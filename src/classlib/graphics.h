@@ -66,8 +66,9 @@ class TCanvas {
 };
 
 // An off-screen bitmap: a surface with its canvas. New bitmaps are empty
-// (0 x 0). Resizing keeps the pixels of the shared area; new pixels are white.
-// A bitmap holds at most kMaxPixelBytes of pixels.
+// (0 x 0). Resizing keeps the pixels of the shared area; new pixels are
+// undefined until drawn, so the pages of a large bitmap that nothing draws on
+// take no memory. A bitmap holds at most kMaxPixelBytes of pixels.
 class TBitmap {
  public:
   TBitmap();
@@ -79,22 +80,20 @@ class TBitmap {
   // Throw Exception when the memory for the new size cannot be had.
   void SetWidth(int width);
   void SetHeight(int height);
-  // Sets both sides at once and gives up the pixels: each one, alpha byte
-  // included, holds an undefined value until drawn. For a bitmap whose every
-  // pixel is drawn before it is read, such as a work area composed piece by
-  // piece; the pages of a large one that are never drawn take no memory.
-  // Throws as SetWidth.
-  void SetSizeUndefined(int width, int height);
 
-  // Replaces the contents with a BMP file's picture. Throws Exception with a
-  // message naming the file and what is wrong when it cannot be used.
-  void LoadFromFile(const QString& fileName);
+  // Replaces the contents with a BMP file's picture. `accept`, when given, is
+  // asked with the picture's size from the header before its pixels are read;
+  // when it declines, nothing changes and the result is false. Throws
+  // Exception with a message naming the file and what is wrong when it
+  // cannot be used.
+  bool LoadFromFile(const QString& fileName,
+                    const std::function<bool(int width, int height)>& accept = {});
 
   TCanvas* Canvas() { return &canvas_; }
   const platform::Surface& Surface() const { return surface_; }
   platform::Surface& Surface() { return surface_; }
 
-  static constexpr std::int64_t kMaxPixelBytes = std::int64_t{256} << 20;
+  static constexpr std::int64_t kMaxPixelBytes = platform::kMaxSurfacePixels * 4;
 
   // Test seam: while set, every allocation attempt (construction or a size
   // change) asks the hook first and throws Exception, as if memory were
@@ -102,8 +101,7 @@ class TBitmap {
   static void SetAllocationFailureHook(std::function<bool()> hook);
 
  private:
-  enum class NewPixels { White, Undefined };
-  void ChangeSize(int width, int height, NewPixels newPixels);
+  void ChangeSize(int width, int height);
 
   platform::Surface surface_;
   TCanvas canvas_;

@@ -1,6 +1,5 @@
 // FR0010MN_picture.cpp: the main window's bitmaps, picture loading and cell
 // painting.
-#include "classlib/bmploader.h"
 #include "classlib/exception.h"
 #include "forms/FR0010MN.h"
 #include "platform/screen.h"
@@ -20,9 +19,10 @@ bool TFrmFR0010MN::CreateBitmaps() {
     BmpSub = std::make_unique<TBitmap>();
     // Screen sized, so that any cell of either grid fits in it. Every cell is
     // composed in it before it is copied out, so its first contents never
-    // show and it needs no fill: the pages no cell reaches stay unused.
+    // show: the pages no cell reaches stay unused.
     const platform::ScreenSize screen = platform::PrimaryScreenSize();
-    BmpWork->SetSizeUndefined(screen.Width, screen.Height);
+    BmpWork->SetWidth(screen.Width);
+    BmpWork->SetHeight(screen.Height);
     return true;
   } catch (const Exception& e) {
     BmpWork.reset();
@@ -47,21 +47,17 @@ bool TFrmFR0010MN::LoadPicture(const QString& fileName) {
     return false;
   };
   // The header tells the size: a picture that would be refused is refused
-  // before it is decoded, with the same texts.
-  const TBmpInfo info = ReadBmpInfo(fileName);
-  const render::PictureFit early =
-      render::FitPicture(info.Width, info.Height, DGMain->ClientWidth(), DGMain->ClientHeight());
-  if (early != render::PictureFit::Accepted) return refuse(early);
-
-  BmpPicture->LoadFromFile(fileName);
+  // before it is decoded.
+  render::PictureFit fit = render::PictureFit::Accepted;
+  const bool loaded = BmpPicture->LoadFromFile(fileName, [&](int width, int height) {
+    fit = render::FitPicture(width, height, DGMain->ClientWidth(), DGMain->ClientHeight());
+    return fit == render::PictureFit::Accepted;
+  });
+  if (!loaded) return refuse(fit);
   const int width = BmpPicture->Width();
   const int height = BmpPicture->Height();
-  const render::PictureFit fit =
-      render::FitPicture(width, height, DGMain->ClientWidth(), DGMain->ClientHeight());
-  if (fit == render::PictureFit::TooSmall) return refuse(fit);
   PieceWidth = width / render::kBoardSide;
   PieceHeight = height / render::kBoardSide;
-  if (fit == render::PictureFit::TooLarge) return refuse(fit);
 
   for (int i = 0; i < render::kBoardSide; ++i) {
     DGMain->SetColWidth(i, PieceWidth);

@@ -60,12 +60,18 @@ InfoFields ReadInfo(std::span<const std::uint8_t> head, std::uint32_t size) {
 }
 
 BmpError CheckDepthAndCompression(const InfoFields& f) {
+  // Embedded JPEG and PNG pictures declare no depth of their own: the
+  // compression is the fault to name.
+  const auto compression = static_cast<BmpCompression>(f.Compression);
+  if (compression == BmpCompression::Jpeg || compression == BmpCompression::Png) {
+    return BmpError::BadCompression;
+  }
   const std::uint32_t bits = f.BitCount;
   const bool core = f.Size == kCoreHeaderSize;
   const bool known = bits == 1 || bits == 4 || bits == 8 || bits == 24 ||
                      (!core && (bits == 16 || bits == 32));
   if (!known) return BmpError::BadDepth;
-  switch (static_cast<BmpCompression>(f.Compression)) {
+  switch (compression) {
     case BmpCompression::Rgb:
       return BmpError::None;
     case BmpCompression::Rle8:
@@ -74,6 +80,8 @@ BmpError CheckDepthAndCompression(const InfoFields& f) {
       return bits == 4 ? BmpError::None : BmpError::BadCompression;
     case BmpCompression::BitFields:
       return bits == 16 || bits == 32 ? BmpError::None : BmpError::BadCompression;
+    default:
+      break;
   }
   return BmpError::BadCompression;
 }
@@ -106,7 +114,7 @@ void SetImpliedMasks(BmpHeader& h) {
 }
 
 // Sizes and depth from the info header, before anything about the layout.
-BmpError FillPicture(const InfoFields& f, BmpHeader& h) {
+BmpError FillPicture(const InfoFields& f, std::uint64_t maxPixels, BmpHeader& h) {
   if (f.Planes != 1) return BmpError::BadHeader;
   if (BmpError e = CheckDepthAndCompression(f); e != BmpError::None) return e;
   if (f.Width <= 0 || f.Height == 0 || f.Height == std::numeric_limits<std::int32_t>::min()) {
@@ -114,8 +122,7 @@ BmpError FillPicture(const InfoFields& f, BmpHeader& h) {
   }
   const std::int64_t height = f.Height < 0 ? -f.Height : f.Height;
   // Both factors are below 2^32, so the product cannot overflow 64 bits.
-  if (static_cast<std::uint64_t>(f.Width) * static_cast<std::uint64_t>(height) >
-      kBmpMaxPixels) {
+  if (static_cast<std::uint64_t>(f.Width) * static_cast<std::uint64_t>(height) > maxPixels) {
     return BmpError::TooLarge;
   }
   h.InfoSize = f.Size;
@@ -188,28 +195,8 @@ BmpError FillLayout(std::span<const std::uint8_t> head, BmpHeader& h) {
 
 }  // namespace
 
-std::string_view BmpErrorName(BmpError error) {
-  switch (error) {
-    case BmpError::None: return "None";
-    case BmpError::Empty: return "Empty";
-    case BmpError::NotBmp: return "NotBmp";
-    case BmpError::Truncated: return "Truncated";
-    case BmpError::BadHeader: return "BadHeader";
-    case BmpError::BadSize: return "BadSize";
-    case BmpError::TooLarge: return "TooLarge";
-    case BmpError::BadDepth: return "BadDepth";
-    case BmpError::BadCompression: return "BadCompression";
-    case BmpError::BadMasks: return "BadMasks";
-    case BmpError::BadPalette: return "BadPalette";
-    case BmpError::BadOffset: return "BadOffset";
-    case BmpError::PixelDataShort: return "PixelDataShort";
-    case BmpError::BadRle: return "BadRle";
-    case BmpError::BadColourIndex: return "BadColourIndex";
-  }
-  return "Unknown";
-}
-
-BmpHeaderResult ParseBmpHeader(std::span<const std::uint8_t> head, std::uint64_t fileSize) {
+BmpHeaderResult ParseBmpHeader(std::span<const std::uint8_t> head, std::uint64_t fileSize,
+                               std::uint64_t maxPixels) {
   BmpHeaderResult r;
   head = head.first(static_cast<std::size_t>(std::min<std::uint64_t>(head.size(), fileSize)));
   if (head.empty()) return {BmpError::Empty, {}};
@@ -222,7 +209,7 @@ BmpHeaderResult ParseBmpHeader(std::span<const std::uint8_t> head, std::uint64_t
 
   const InfoFields fields = ReadInfo(head, infoSize);
   r.Header.FileSize = fileSize;
-  r.Error = FillPicture(fields, r.Header);
+  r.Error = FillPicture(fields, maxPixels, r.Header);
   if (r.Ok()) r.Error = ReadMasks(head, r.Header);
   if (r.Ok()) r.Error = FillPalette(fields, r.Header);
   if (r.Ok()) r.Error = FillLayout(head, r.Header);

@@ -1,11 +1,11 @@
 // bmpheader.h: reading and checking the headers of a BMP file from its bytes,
-// before any pixel is decoded. Standard C++ only, so it can be fuzzed alone.
+// before any pixel is decoded, and the reasons a file is refused.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <string_view>
+#include "platform/surface.h"
 
 namespace platform {
 
@@ -13,6 +13,14 @@ namespace platform {
 // sentence for the user in the class library's loader.
 enum class BmpError {
   None,
+  NotFound,        // no such file, or a folder on the way is none
+  NoPermission,    // the file may not be read
+  IsFolder,
+  NotRegular,      // a pipe, device or socket: never opened for reading
+  OpenFailed,      // any other reason the system gave; see the system error
+  ReadFailed,      // the system failed a read
+  OutOfMemory,     // the picture's pixels, or a buffer, could not be had
+  Declined,        // the caller's size check turned the picture down
   Empty,           // zero-byte file
   NotBmp,          // no "BM" signature
   Truncated,       // the file ends inside its headers, masks or palette
@@ -20,8 +28,8 @@ enum class BmpError {
   BadSize,         // zero or negative width, zero height
   TooLarge,        // more pixels than the decoding budget
   BadDepth,        // bits per pixel other than 1, 4, 8, 16, 24, 32
-  BadCompression,  // unknown compression, one that does not fit the depth,
-                   // or a compressed picture stored top-down
+  BadCompression,  // unknown compression, embedded JPEG or PNG, one that
+                   // does not fit the depth, or a compressed picture stored top-down
   BadMasks,        // bit-field masks empty, overlapping, gappy or too wide
   BadPalette,      // more colours declared than the depth can index
   BadOffset,       // pixel data said to start inside the headers or past the end
@@ -31,17 +39,14 @@ enum class BmpError {
   BadColourIndex,  // a pixel names a colour past the end of the palette
 };
 
-std::string_view BmpErrorName(BmpError error);
-
 enum class BmpCompression : std::uint32_t {
   Rgb = 0,
   Rle8 = 1,
   Rle4 = 2,
   BitFields = 3,
+  Jpeg = 4,
+  Png = 5,
 };
-
-// Decoding budget: the picture as 32-bit pixels may take at most 256 MiB.
-inline constexpr std::uint64_t kBmpMaxPixels = (std::uint64_t{256} << 20) / 4;
 
 // Enough leading bytes for every header we read: file header, the largest
 // info header and the three masks that may follow a 40-byte one.
@@ -83,7 +88,9 @@ struct BmpHeaderResult {
 // Parses the headers at the start of a file. `head` holds the file's first
 // bytes (kBmpHeadBytes are enough; fewer when the file is shorter) and
 // `fileSize` its whole length, against which offsets and the amount of pixel
-// data are checked without reading the pixels.
-BmpHeaderResult ParseBmpHeader(std::span<const std::uint8_t> head, std::uint64_t fileSize);
+// data are checked without reading the pixels. A picture of more than
+// `maxPixels` pixels is TooLarge.
+BmpHeaderResult ParseBmpHeader(std::span<const std::uint8_t> head, std::uint64_t fileSize,
+                               std::uint64_t maxPixels = kMaxSurfacePixels);
 
 }  // namespace platform

@@ -155,18 +155,20 @@ bool BitBlt(Surface& dst, int dx, int dy, int w, int h, const Surface& src,
   return true;
 }
 
+// The clip bounds stay in 64 bits: a position near INT_MIN or INT_MAX must
+// clip the glyph away, not wrap around into the surface.
 void DrawMasked(Surface& dst, int x, int y, const MaskedGlyph& glyph) {
-  const int gw = glyph.Image.Width();
-  const int gh = glyph.Image.Height();
-  const int left = static_cast<int>(std::max<std::int64_t>(0, -std::int64_t{x}));
-  const int top = static_cast<int>(std::max<std::int64_t>(0, -std::int64_t{y}));
-  const int right = static_cast<int>(std::min<std::int64_t>(gw, std::int64_t{dst.Width()} - x));
-  const int bottom = static_cast<int>(std::min<std::int64_t>(gh, std::int64_t{dst.Height()} - y));
-  for (int gy = top; gy < bottom; ++gy) {
-    const Color* from = glyph.Image.Row(gy);
-    const Color* mask = glyph.Mask.data() + static_cast<std::ptrdiff_t>(gy) * gw;
-    Color* to = dst.Row(y + gy);
-    for (int gx = left; gx < right; ++gx) {
+  const std::int64_t gw = glyph.Image.Width();
+  const std::int64_t left = std::max<std::int64_t>(0, -std::int64_t{x});
+  const std::int64_t top = std::max<std::int64_t>(0, -std::int64_t{y});
+  const std::int64_t right = std::min<std::int64_t>(gw, std::int64_t{dst.Width()} - x);
+  const std::int64_t bottom =
+      std::min<std::int64_t>(glyph.Image.Height(), std::int64_t{dst.Height()} - y);
+  for (std::int64_t gy = top; gy < bottom; ++gy) {
+    const Color* from = glyph.Image.Row(static_cast<int>(gy));
+    const Color* mask = glyph.Mask.data() + gy * gw;
+    Color* to = dst.Row(static_cast<int>(y + gy));
+    for (std::int64_t gx = left; gx < right; ++gx) {
       to[x + gx] = (from[gx] & mask[gx]) | (to[x + gx] & ~mask[gx]);
     }
   }

@@ -1,9 +1,8 @@
 // stretch.cpp: scaling a rectangle of one surface into a rectangle of another.
 #include <algorithm>
-#include <array>
 #include <bit>
+#include <cmath>
 #include <cstdint>
-#include <span>
 #include <vector>
 
 #include "platform/raster.h"
@@ -11,230 +10,124 @@
 namespace platform {
 namespace {
 
-__extension__ typedef __int128 Wide;
-
-// Weights are 16.16 fixed point; the weights of one destination pixel add up
-// to exactly kOne, so a uniform area stays exactly uniform.
-constexpr int kShift = 16;
-constexpr std::int64_t kOne = std::int64_t{1} << kShift;
-constexpr std::size_t kMaxRun = std::size_t{1} << 24;
-
-struct Tap {
-  int Index;  // absolute source index, inside the source surface
-  std::uint32_t Weight;
+// The source pixels [First, First + Count) that feed one destination pixel
+// along an axis: the first and last with weights of their own, those between
+// all with one weight, so that they can be added up before weighting.
+struct Span {
+  int First = 0;
+  int Count = 1;
+  double FirstWeight = 1;
+  double MidWeight = 0;
+  double LastWeight = 0;
 };
 
-// The source pixels that feed each visible destination pixel along one axis.
-class AxisTaps {
- public:
-  // srcStart/srcLength: the source rectangle on this axis; srcLimit: the source
-  // surface's size; dstLength: the destination rectangle's size, of which the
-  // pixels [first, last) (relative to its start) are visible.
-  AxisTaps(int srcStart, int srcLength, int srcLimit, int dstLength, int first, int last)
-      : start_(srcStart), limit_(srcLimit) {
-    offsets_.reserve(static_cast<std::size_t>(last - first) + 1);
-    for (int d = first; d < last; ++d) {
-      offsets_.push_back(taps_.size());
-      if (dstLength <= srcLength) {
-        AddAreaTaps(d, srcLength, dstLength);
-      } else {
-        AddBilinearTaps(d, srcLength, dstLength);
-      }
+// Destination pixel d of `dl` covers source [d*S/D, (d+1)*S/D) when shrinking,
+// each source pixel weighing by the length it shares with that span; when
+// enlarging, its centre (d + 1/2)*S/D - 1/2 lies between two source centres
+// that share it linearly (beyond the first or last centre, that pixel alone).
+// Lengths are in units of 1/D or 1/2D source pixel: exact in 64 bits, since
+// both sizes are below 2^32.
+Span SpanOf(std::int64_t d, std::int64_t s, std::int64_t dl) {
+  Span span;
+  if (dl <= s) {
+    const std::int64_t start = d * s;
+    const std::int64_t end = start + s;
+    const std::int64_t first = start / dl;
+    const std::int64_t last = (end - 1) / dl;
+    span.First = static_cast<int>(first);
+    span.Count = static_cast<int>(last - first + 1);
+    const double whole = static_cast<double>(s);
+    span.FirstWeight = static_cast<double>(std::min((first + 1) * dl, end) - start) / whole;
+    if (span.Count > 1) {
+      span.MidWeight = static_cast<double>(dl) / whole;
+      span.LastWeight = static_cast<double>(end - last * dl) / whole;
     }
-    offsets_.push_back(taps_.size());
+    return span;
   }
-
-  std::span<const Tap> For(int visibleIndex) const {
-    const std::size_t i = static_cast<std::size_t>(visibleIndex);
-    return {taps_.data() + offsets_[i], offsets_[i + 1] - offsets_[i]};
+  const std::int64_t scaled = std::clamp<std::int64_t>((2 * d + 1) * s - dl, 0, 2 * dl * (s - 1));
+  span.First = static_cast<int>(scaled / (2 * dl));
+  const std::int64_t frac = scaled % (2 * dl);
+  span.FirstWeight = static_cast<double>(2 * dl - frac) / static_cast<double>(2 * dl);
+  if (frac != 0) {
+    span.Count = 2;
+    span.LastWeight = 1 - span.FirstWeight;
   }
-  int MinIndex() const {
-    int lowest = static_cast<int>(limit_ - 1);
-    for (const Tap& t : taps_) lowest = std::min(lowest, t.Index);
-    return lowest;
-  }
-  int MaxIndex() const {
-    int highest = 0;
-    for (const Tap& t : taps_) highest = std::max(highest, t.Index);
-    return highest;
-  }
+  return span;
+}
 
- private:
-  int Absolute(std::int64_t relative) const {
-    return static_cast<int>(std::clamp<std::int64_t>(start_ + relative, 0, limit_ - 1));
-  }
+std::vector<Span> SpansOf(std::int64_t s, std::int64_t dl, std::int64_t from, std::int64_t to) {
+  std::vector<Span> spans;
+  spans.reserve(static_cast<std::size_t>(to - from));
+  for (std::int64_t d = from; d < to; ++d) spans.push_back(SpanOf(d, s, dl));
+  return spans;
+}
 
-  // Shrinking: destination pixel d covers source [d*S/D, (d+1)*S/D); each
-  // source pixel weighs by the length it shares with that span. Lengths are
-  // counted in units of 1/D source pixel, so they are exact integers.
-  void AddAreaTaps(std::int64_t d, std::int64_t s, std::int64_t dl) {
-    const std::int64_t spanStart = d * s;
-    const std::int64_t spanEnd = (d + 1) * s;
-    const std::size_t firstTap = taps_.size();
-    std::int64_t total = 0;
-    for (std::int64_t i = spanStart / dl; i * dl < spanEnd; ++i) {
-      const std::int64_t overlap = std::min((i + 1) * dl, spanEnd) - std::max(i * dl, spanStart);
-      const std::int64_t weight = (overlap * kOne + s / 2) / s;
-      taps_.push_back({Absolute(i), static_cast<std::uint32_t>(weight)});
-      total += weight;
-    }
-    // Rounding may miss kOne by a little; the heaviest tap takes the difference.
-    auto heaviest = std::max_element(taps_.begin() + static_cast<std::ptrdiff_t>(firstTap), taps_.end(),
-                                     [](const Tap& a, const Tap& b) { return a.Weight < b.Weight; });
-    heaviest->Weight = static_cast<std::uint32_t>(heaviest->Weight + (kOne - total));
-  }
-
-  // Enlarging: the centre of destination pixel d lies at source position
-  // (d + 1/2) * S/D - 1/2; the two nearest source pixels share it linearly.
-  // Positions beyond the first or last source centre take that pixel alone.
-  void AddBilinearTaps(std::int64_t d, std::int64_t s, std::int64_t dl) {
-    const Wide scaled = (Wide{2 * d + 1} * s - dl) * kOne;
-    const Wide pos = std::clamp<Wide>(scaled / (2 * dl), 0, Wide{s - 1} * kOne);
-    const std::int64_t whole = static_cast<std::int64_t>(pos >> kShift);
-    const std::int64_t frac = static_cast<std::int64_t>(pos & (kOne - 1));
-    taps_.push_back({Absolute(whole), static_cast<std::uint32_t>(kOne - frac)});
-    if (frac != 0) taps_.push_back({Absolute(whole + 1), static_cast<std::uint32_t>(frac)});
-  }
-
-  std::int64_t start_;
-  std::int64_t limit_;
-  std::vector<std::size_t> offsets_;
-  std::vector<Tap> taps_;
-};
-
-// The source rows of one destination row, added up as the weights require,
-// four lanes per pixel (blue, green, red, alpha: a pixel's bytes in memory
-// order). The alpha lane wraps harmlessly and is never read.
-class RowAccumulator {
- public:
-  RowAccumulator(const Surface& src, int colLo, int cols)
-      : src_(src), colLo_(colLo), lanes_(static_cast<std::size_t>(cols) * 4),
-        acc_(lanes_), sum_(lanes_), zeros_(lanes_) {}
-
-  const std::uint32_t* Lanes() const { return acc_.data(); }
-
-  // Shrinking gives every source row wholly inside a destination pixel the
-  // same weight, so each run of equal weights is added up first and weighted
-  // once: the same integers as weighting row by row, with far fewer
-  // multiplications and passes over the accumulator.
-  void Accumulate(std::span<const Tap> taps) {
-    for (std::size_t i = 0; i < taps.size();) {
-      std::size_t end = i + 1;
-      // 2^24 rows of 255 still fit the 32-bit sums.
-      while (end < taps.size() && end - i < kMaxRun && taps[end].Weight == taps[i].Weight) ++end;
-      AddRun(taps.subspan(i, end - i), taps[i].Weight, i == 0);
-      i = end;
-    }
-  }
-
- private:
-  static constexpr std::size_t kRowsPerPass = 4;
-  using Rows = std::array<const std::uint8_t*, kRowsPerPass>;
-
-  // Rows r to r + 3 of the run; rows of zeros stand in past its end.
-  Rows Group(std::span<const Tap> run, std::size_t r) const {
-    static_assert(std::endian::native == std::endian::little);
-    Rows rows{};
-    for (std::size_t i = 0; i < kRowsPerPass; ++i) {
-      rows[i] = r + i < run.size()
-                    ? reinterpret_cast<const std::uint8_t*>(src_.Row(run[r + i].Index) + colLo_)
-                    : zeros_.data();
-    }
-    return rows;
-  }
-
-  // Four rows a pass, so that the sums are gone over once per four rows: a
-  // long run's rows but the last four are added into `sum_`; the last pass
-  // adds them, and the sum, into the accumulator with the run's weight. The
-  // row's first run sets the accumulator instead of adding to it.
-  void AddRun(std::span<const Tap> run, std::uint32_t weight, bool first) {
-    std::size_t r = 0;
-    for (; run.size() - r > kRowsPerPass; r += kRowsPerPass) {
-      if (r == 0) {
-        Pass<false, false, true>(Group(run, r), 1);
-      } else {
-        Pass<false, false, false>(Group(run, r), 1);
-      }
-    }
-    const Rows last = Group(run, r);
-    if (r > 0) {
-      first ? Pass<true, true, true>(last, weight) : Pass<true, true, false>(last, weight);
-    } else {
-      first ? Pass<false, true, true>(last, weight) : Pass<false, true, false>(last, weight);
-    }
-  }
-
-  // One pass over the lanes: the four rows' bytes added up, plus `sum_` when
-  // kWithSum; then either weighted into the accumulator (kIntoAcc) or kept in
-  // `sum_`; stored (kSet) or added.
-  template <bool kWithSum, bool kIntoAcc, bool kSet>
-  void Pass(const Rows& rows, std::uint32_t weight) {
-    const std::uint32_t* sum = sum_.data();
-    std::uint32_t* to = kIntoAcc ? acc_.data() : sum_.data();
-    for (std::size_t k = 0; k < lanes_; ++k) {
-      std::uint32_t v = rows[0][k] + rows[1][k] + rows[2][k] + rows[3][k];
-      if constexpr (kWithSum) v += sum[k];
-      if constexpr (kIntoAcc) v *= weight;
-      if constexpr (kSet) {
-        to[k] = v;
-      } else {
-        to[k] += v;
-      }
-    }
-  }
-
-  const Surface& src_;
-  int colLo_;
-  std::size_t lanes_;
-  std::vector<std::uint32_t> acc_;
-  std::vector<std::uint32_t> sum_;
-  std::vector<std::uint8_t> zeros_;
-};
-
-// The horizontal pass, runs of equal weights again added up first.
-Color ResolvePixel(const std::uint32_t* acc, std::span<const Tap> taps, int colLo) {
-  std::uint64_t sum[3] = {0, 0, 0};
-  for (std::size_t i = 0; i < taps.size();) {
-    std::uint64_t run[3] = {0, 0, 0};
-    std::size_t end = i;
-    for (; end < taps.size() && taps[end].Weight == taps[i].Weight; ++end) {
-      const std::uint32_t* a = acc + 4 * (taps[end].Index - colLo);
-      for (int c = 0; c < 3; ++c) run[c] += a[c];
-    }
-    for (int c = 0; c < 3; ++c) sum[c] += run[c] * taps[i].Weight;
-    i = end;
-  }
-  // Vertical and horizontal weights each add up to 2^16: the sums are 2^32
-  // times the mean; round to nearest.
-  const auto channel = [&](int c) { return static_cast<int>((sum[c] + (1ull << 31)) >> 32); };
-  return Rgb(channel(2), channel(1), channel(0));
+// Applies a span's weights to values[i] (i relative to span.First), with the
+// middle ones added up first.
+template <typename ValueAt>
+double Weighted(const Span& span, ValueAt valueAt) {
+  if (span.Count == 1) return span.FirstWeight * valueAt(0);
+  double mid = 0;
+  for (int i = 1; i < span.Count - 1; ++i) mid += valueAt(i);
+  return span.FirstWeight * valueAt(0) + span.MidWeight * mid +
+         span.LastWeight * valueAt(span.Count - 1);
 }
 
 }  // namespace
 
-// The vertical pass runs first over whole source rows (long contiguous loops),
-// then the few accumulated rows are reduced horizontally.
-void StretchBlt(Surface& dst, const Rect& dstRect, const Surface& src,
-                const Rect& srcRect) {
-  if (dstRect.IsEmpty() || srcRect.IsEmpty() || src.IsEmpty()) return;
-  const int left = std::max(dstRect.Left, 0);
-  const int right = std::min(dstRect.Right, dst.Width());
-  const int top = std::max(dstRect.Top, 0);
-  const int bottom = std::min(dstRect.Bottom, dst.Height());
+// The vertical pass runs first over whole source rows, into one row of
+// channel sums; each destination pixel then reduces that row horizontally.
+void StretchBlt(Surface& dst, const Rect& dstRect, const Surface& src, const Rect& srcRect) {
+  const Rect from{std::max(srcRect.Left, 0), std::max(srcRect.Top, 0),
+                  std::min(srcRect.Right, src.Width()), std::min(srcRect.Bottom, src.Height())};
+  if (dstRect.IsEmpty() || from.IsEmpty()) return;
+  const std::int64_t left = std::max<std::int64_t>(dstRect.Left, 0);
+  const std::int64_t right = std::min<std::int64_t>(dstRect.Right, dst.Width());
+  const std::int64_t top = std::max<std::int64_t>(dstRect.Top, 0);
+  const std::int64_t bottom = std::min<std::int64_t>(dstRect.Bottom, dst.Height());
   if (left >= right || top >= bottom) return;
 
-  const AxisTaps across(srcRect.Left, srcRect.Width(), src.Width(), dstRect.Width(),
-                        left - dstRect.Left, right - dstRect.Left);
-  const AxisTaps down(srcRect.Top, srcRect.Height(), src.Height(), dstRect.Height(),
-                      top - dstRect.Top, bottom - dstRect.Top);
-  const int colLo = across.MinIndex();
-  const int cols = across.MaxIndex() - colLo + 1;
-  RowAccumulator rows(src, colLo, cols);
-  for (int y = top; y < bottom; ++y) {
-    rows.Accumulate(down.For(y - top));
-    Color* out = dst.Row(y);
-    for (int x = left; x < right; ++x) {
-      out[x] = ResolvePixel(rows.Lanes(), across.For(x - left), colLo);
+  const std::int64_t dstWidth = std::int64_t{dstRect.Right} - dstRect.Left;
+  const std::int64_t dstHeight = std::int64_t{dstRect.Bottom} - dstRect.Top;
+  const std::vector<Span> across =
+      SpansOf(from.Width(), dstWidth, left - dstRect.Left, right - dstRect.Left);
+  const std::vector<Span> down =
+      SpansOf(from.Height(), dstHeight, top - dstRect.Top, bottom - dstRect.Top);
+  const int colLo = from.Left + across.front().First;
+  const int colHi = from.Left + across.back().First + across.back().Count;
+  // Four lanes a pixel, its bytes in memory order: blue, green, red, alpha.
+  static_assert(std::endian::native == std::endian::little);
+  const std::size_t lanes = static_cast<std::size_t>(colHi - colLo) * 4;
+  std::vector<double> row(lanes);
+  std::vector<std::uint64_t> mid(lanes);
+
+  for (std::int64_t y = top; y < bottom; ++y) {
+    const Span& v = down[static_cast<std::size_t>(y - top)];
+    const auto source = [&](int i) {
+      return reinterpret_cast<const std::uint8_t*>(src.Row(from.Top + v.First + i) + colLo);
+    };
+    // The middle rows weigh the same: their bytes are added up as integers
+    // before one weighting.
+    std::fill(mid.begin(), mid.end(), 0);
+    for (int i = 1; i < v.Count - 1; ++i) {
+      const std::uint8_t* p = source(i);
+      for (std::size_t k = 0; k < lanes; ++k) mid[k] += p[k];
+    }
+    const std::uint8_t* first = source(0);
+    const std::uint8_t* last = source(v.Count - 1);
+    for (std::size_t k = 0; k < lanes; ++k) {
+      row[k] = v.FirstWeight * first[k] + v.MidWeight * static_cast<double>(mid[k]) +
+               v.LastWeight * last[k];
+    }
+    Color* out = dst.Row(static_cast<int>(y));
+    for (std::int64_t x = left; x < right; ++x) {
+      const Span& h = across[static_cast<std::size_t>(x - left)];
+      const double* at = row.data() + static_cast<std::size_t>(from.Left + h.First - colLo) * 4;
+      const auto channel = [&](std::size_t c) {
+        const double value = Weighted(h, [&](int i) { return at[4 * static_cast<std::size_t>(i) + c]; });
+        return static_cast<int>(std::clamp(std::lround(value), 0L, 255L));
+      };
+      out[x] = Rgb(channel(2), channel(1), channel(0));
     }
   }
 }

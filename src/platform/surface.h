@@ -3,14 +3,18 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 namespace platform {
 
 // Pixels are stored as 0xFFRRGGBB, the layout of QImage::Format_RGB32, so a
-// surface can be shown on screen without conversion. The alpha byte is always
-// 0xFF; raster operations keep it that way.
+// surface can be shown on screen without conversion. Every pixel a raster
+// operation or a fill writes has the alpha byte 0xFF. Pixels that a resize
+// adds are undefined, alpha byte included, until something is drawn on them.
 using Color = std::uint32_t;
+
+// The pixel budget: no surface made from outside data, and no bitmap, may
+// take more than 256 MiB of 32-bit pixels.
+inline constexpr std::uint64_t kMaxSurfacePixels = (std::uint64_t{256} << 20) / 4;
 
 constexpr Color Rgb(int r, int g, int b) {
   return 0xFF000000u | (static_cast<Color>(r & 0xFF) << 16) |
@@ -38,24 +42,14 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-// Grows a vector without writing the new elements when no value is given, so
-// that a large block fresh from the system stays untouched zero pages (taking
-// no memory) until it is drawn on. Growth with a value writes it as usual.
-template <typename T>
-struct UnwrittenAllocator : std::allocator<T> {
-  UnwrittenAllocator() = default;
-  template <typename U>
-  UnwrittenAllocator(const UnwrittenAllocator<U>&) noexcept {}
-  template <typename U>
-  void construct(U* p) noexcept {
-    ::new (static_cast<void*>(p)) U;
-  }
-};
-
 class Surface {
  public:
   Surface() = default;
   Surface(int width, int height, Color fill = Rgb(0, 0, 0));
+  Surface(const Surface& other);
+  Surface& operator=(const Surface& other);
+  Surface(Surface&& other) noexcept;
+  Surface& operator=(Surface&& other) noexcept;
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -67,25 +61,22 @@ class Surface {
   // Unchecked access; callers clip first.
   Color Pixel(int x, int y) const { return pixels_[Index(x, y)]; }
   void SetPixel(int x, int y, Color c) { pixels_[Index(x, y)] = c; }
-  Color* Row(int y) { return pixels_.data() + Index(0, y); }
-  const Color* Row(int y) const { return pixels_.data() + Index(0, y); }
-  std::uint8_t* Bits() { return reinterpret_cast<std::uint8_t*>(pixels_.data()); }
+  Color* Row(int y) { return pixels_.get() + Index(0, y); }
+  const Color* Row(int y) const { return pixels_.get() + Index(0, y); }
+  std::uint8_t* Bits() { return reinterpret_cast<std::uint8_t*>(pixels_.get()); }
   const std::uint8_t* Bits() const {
-    return reinterpret_cast<const std::uint8_t*>(pixels_.data());
+    return reinterpret_cast<const std::uint8_t*>(pixels_.get());
   }
   int BytesPerLine() const { return width_ * 4; }
 
-  // Changes the size, keeping the pixels of the area that both sizes share;
-  // new pixels get `fill`. Negative sizes count as 0.
-  void Resize(int width, int height, Color fill = Rgb(255, 255, 255));
-  // Changes the size and gives up the pixels: each one, alpha byte included,
-  // holds an undefined value until drawn. For surfaces whose every pixel is
-  // written before it is read (a decoded picture, a work area composed cell
-  // by cell); untouched pages of a large one take no memory.
-  void ResizeUndefined(int width, int height);
+  // Changes the size, keeping the pixels of the area that both sizes share.
+  // New pixels are left unwritten: the pages of a large surface that nothing
+  // draws on take no memory. Negative sizes count as 0. A failed allocation
+  // (std::bad_alloc) leaves the surface as it was.
+  void Resize(int width, int height);
   void Fill(Color c);
 
-  friend bool operator==(const Surface&, const Surface&) = default;
+  friend bool operator==(const Surface& a, const Surface& b);
 
  private:
   std::size_t Index(int x, int y) const {
@@ -95,7 +86,7 @@ class Surface {
 
   int width_ = 0;
   int height_ = 0;
-  std::vector<Color, UnwrittenAllocator<Color>> pixels_;
+  std::unique_ptr<Color[]> pixels_;
 };
 
 }  // namespace platform

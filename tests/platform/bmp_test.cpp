@@ -1,10 +1,14 @@
-// bmp_test.cpp: the BMP header checks, run-length expansion and colour-index
-// checks at the exact lengths and limits the generated corpus does not reach.
+// bmp_test.cpp: the BMP intake at the exact lengths and limits the generated
+// corpus does not reach: header checks, run-length streams, colour indices,
+// skipped pixels, and a picture far into a sparse file.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include "platform/bmpcanonical.h"
-#include "platform/bmpheader.h"
-#include "platform/bmprle.h"
+#include <QTemporaryDir>
+#include <new>
+
+#include "platform/bmpintake.h"
 #include "support/bmp_bytes.h"
 
 namespace {
@@ -36,9 +40,31 @@ BmpSpec Palette8(std::uint32_t used, int entries) {
   return s;
 }
 
+platform::BmpLoad Decode(const Bytes& file, const platform::BmpLimits& limits = {}) {
+  platform::MemorySource source(file);
+  return platform::DecodeBmp(source, limits);
+}
+
+BmpSpec Rle8(int w, int h, Bytes stream) {
+  BmpSpec s = Sized(w, h, 8);
+  s.Compression = 1;
+  s.Palette = {{9, 8, 7}, {200, 100, 50}};
+  s.ColoursUsed = 2;
+  s.Pixels = std::move(stream);
+  return s;
+}
+
 Bytes Head(Bytes b, std::size_t n) {
   b.resize(n);
   return b;
+}
+
+// A picture that carries a JPEG or PNG stream declares no depth of its own.
+Bytes Embedded(std::uint32_t compression) {
+  BmpSpec s = Sized(3, 2, 0);
+  s.Compression = compression;
+  s.Pixels = {0xFF, 0xD8, 0xFF, 0xE0};
+  return s.Build();
 }
 
 // Boundaries next to the corpus's own cases: one byte either side, and the
@@ -68,6 +94,8 @@ TEST(BmpHeader, ExactLengthsAndLimits) {
        BmpError::TooLarge},
       {"65536 squared", Sized(65536, 65536, 8).Build(), kHuge, BmpError::TooLarge},
       {"257 colours", Palette8(257, 257).Build(), 0, BmpError::BadPalette},
+      {"embedded JPEG", Embedded(4), 0, BmpError::BadCompression},
+      {"embedded PNG", Embedded(5), 0, BmpError::BadCompression},
   };
   for (const auto& r : rows) {
     EXPECT_EQ(platform::ParseBmpHeader(r.File, r.FileSize ? r.FileSize : r.File.size()).Error,
@@ -87,8 +115,8 @@ TEST(BmpHeader, RunLengthStreamIsCappedByThePictureSize) {
   EXPECT_LT(r.Header.PixelBytes, 100u);
 }
 
-// Streams that end early or leave the picture; what accepted streams expand
-// to is checked pixel by pixel through the loader with the corpus.
+// Streams that end early or leave the picture, and pixels the stream skips:
+// they take palette entry 0, whatever the surface's memory held before.
 TEST(BmpRle, StreamsThatEndEarlyOrLeaveThePicture) {
   const struct {
     Bytes Stream;
@@ -103,16 +131,26 @@ TEST(BmpRle, StreamsThatEndEarlyOrLeaveThePicture) {
       {{2, 1, 3, 1}, 4, 2, BmpError::BadRle},             // second run past the row
       {{4, 1, 0, 0, 4, 1, 0, 0, 1, 1}, 4, 2, BmpError::BadRle},  // run past the last row
       {{4, 1, 0, 0, 4, 1, 0, 0, 0, 0}, 4, 2, BmpError::BadRle},  // end of row past it
+      {{0, 2, 0, 0, 0, 1}, 4, 2, BmpError::BadRle},              // a jump to nowhere
+      {{1, 2, 0, 1}, 4, 2, BmpError::BadColourIndex},
   };
   for (const auto& r : rows) {
-    Bytes indices(static_cast<std::size_t>(r.W * r.H), 0);
-    const platform::RleTarget target{r.W, r.H, false, indices, static_cast<std::size_t>(r.W)};
-    EXPECT_EQ(platform::ExpandBmpRle(r.Stream, target), r.Error) << "stream of " << r.Stream.size();
+    EXPECT_EQ(Decode(Rle8(r.W, r.H, r.Stream).Build()).Error, r.Error)
+        << "stream of " << r.Stream.size();
+  }
+  // Bottom row: one pixel of colour 1, a jump over two and up one; top row:
+  // the last pixel. Everything skipped shows entry 0.
+  const auto load = Decode(Rle8(4, 2, {1, 1, 0, 2, 2, 1, 1, 1, 0, 1}).Build());
+  ASSERT_TRUE(load.Ok());
+  const platform::Color e0 = platform::Rgb(9, 8, 7), e1 = platform::Rgb(200, 100, 50);
+  const platform::Color expected[2][4] = {{e0, e0, e0, e1}, {e1, e0, e0, e0}};
+  for (int y = 0; y < 2; ++y) {
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(load.Picture.Pixel(x, y), expected[y][x]) << x << "," << y;
   }
 }
 
 // Padding bits and bytes are no pixels, whatever they hold.
-TEST(BmpCanonical, IndicesPastThePaletteAreRefusedButPaddingIsNot) {
+TEST(BmpIndices, IndicesPastThePaletteAreRefusedButPaddingIsNot) {
   const struct {
     std::uint16_t Bits;
     int Colours;
@@ -128,12 +166,75 @@ TEST(BmpCanonical, IndicesPastThePaletteAreRefusedButPaddingIsNot) {
     s.ColoursUsed = static_cast<std::uint32_t>(r.Colours);
     s.Palette.resize(static_cast<std::size_t>(r.Colours));
     s.Pixels = r.Pixels;
-    const Bytes file = s.Build();
-    const auto parsed = platform::ParseBmpHeader(file, file.size());
-    ASSERT_TRUE(parsed.Ok());
-    EXPECT_EQ(platform::MakeCanonicalBmp(parsed.Header, file).Error, r.Error)
-        << r.Bits << " bits, byte 1 " << int(r.Pixels[1]);
+    EXPECT_EQ(Decode(s.Build()).Error, r.Error) << r.Bits << " bits, byte 1 " << int(r.Pixels[1]);
   }
+}
+
+// The size check sees the header's size before any pixel memory is taken;
+// memory that cannot be had is told as such, never as an empty picture.
+TEST(BmpIntake, DeclinedAndFailedAllocationsAreToldApart) {
+  const Bytes file = Sized(300, 200).Build();
+  std::pair<int, int> asked;
+  const auto declined = Decode(file, {platform::kMaxSurfacePixels, [&](int w, int h) {
+                                        asked = {w, h};
+                                        return false;
+                                      }});
+  EXPECT_EQ(declined.Error, BmpError::Declined);
+  EXPECT_EQ(asked, std::pair(300, 200));
+  EXPECT_TRUE(declined.Picture.IsEmpty());
+  const auto failed = Decode(file, {platform::kMaxSurfacePixels, [](int, int) -> bool {
+                                      throw std::bad_alloc();
+                                    }});
+  EXPECT_EQ(failed.Error, BmpError::OutOfMemory);
+  EXPECT_EQ(std::pair(failed.Width, failed.Height), std::pair(300, 200));
+}
+
+// Pixels 4 GiB into a sparse file, after a palette: only the headers, the
+// palette and the pixels are read, and small palette files whose pixels end
+// inside the first bytes read keep their trailing bytes out of the picture.
+TEST(BmpIntake, PixelsFarIntoASparseFileAndInsideTheHead) {
+  QTemporaryDir dir;
+  for (const bool rle : {false, true}) {
+    BmpSpec s = rle ? Rle8(200, 200, {}) : Sized(200, 200, 8);
+    s.Palette = {{9, 8, 7}, {200, 100, 50}};
+    s.ColoursUsed = 2;
+    s.Pixels.clear();
+    for (int y = 0; y < 200; ++y) {
+      const Bytes row = rle ? Bytes{100, 0, 100, 1, 0, 0} : Bytes(200, y % 2);
+      s.Pixels.insert(s.Pixels.end(), row.begin(), row.end());
+    }
+    constexpr std::uint32_t kOffset = 0xFFFF0000u;
+    s.Offset = kOffset;
+    Bytes bytes = s.Build();
+    const Bytes pixels(bytes.end() - static_cast<std::ptrdiff_t>(s.Pixels.size()), bytes.end());
+    bytes.resize(bytes.size() - pixels.size());
+    const std::string path = dir.filePath(rle ? "gap-rle.bmp" : "gap.bmp").toStdString();
+    const int fd = ::open(path.c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::pwrite(fd, bytes.data(), bytes.size(), 0), static_cast<ssize_t>(bytes.size()));
+    ASSERT_EQ(::pwrite(fd, pixels.data(), pixels.size(), kOffset),
+              static_cast<ssize_t>(pixels.size()));
+    ::close(fd);
+    const auto load = platform::LoadBmp(path);
+    ASSERT_TRUE(load.Ok()) << rle << " error " << int(load.Error);
+    EXPECT_EQ(load.Picture.Pixel(0, 199), platform::Rgb(9, 8, 7));
+    EXPECT_EQ(load.Picture.Pixel(199, rle ? 0 : 198), platform::Rgb(200, 100, 50));
+  }
+
+  BmpSpec tiny;
+  tiny.Bits = 1;
+  tiny.ColoursUsed = 2;
+  tiny.Palette = {{0, 0, 0}, {255, 255, 255}};
+  tiny.Pixels = {0x40, 0, 0, 0, 0x80, 0, 0, 0};  // bottom row: 0 1; top row: 1 0
+  Bytes bytes = tiny.Build();
+  ASSERT_LT(bytes.size(), platform::kBmpHeadBytes);
+  bytes.insert(bytes.end(), 300, 0xAB);
+  const auto load = Decode(bytes);
+  ASSERT_TRUE(load.Ok());
+  const platform::Color w = platform::Rgb(255, 255, 255), k = platform::Rgb(0, 0, 0);
+  EXPECT_EQ((std::array{load.Picture.Pixel(0, 0), load.Picture.Pixel(1, 0), load.Picture.Pixel(0, 1),
+                        load.Picture.Pixel(1, 1)}),
+            (std::array{w, k, k, w}));
 }
 
 }  // namespace
