@@ -73,14 +73,13 @@ class SparseSource : public platform::ByteSource {
 platform::BmpLoad DecodeChecked(platform::ByteSource& source) {
   std::uint8_t head[platform::kBmpHeadBytes] = {};
   const std::size_t n = std::size_t(source.ReadAt(0, head, sizeof head));
-  const platform::BmpHeaderResult parsed = platform::ParseBmpHeader({head, n}, source.Size());
-  if (parsed.Ok()) CheckHeader(parsed.Header, source.Size());
+  const platform::BmpHeaderResult full = platform::ParseBmpHeader({head, n}, source.Size());
+  if (full.Ok()) CheckHeader(full.Header, source.Size());
+  const platform::BmpHeaderResult parsed =
+      platform::ParseBmpHeader({head, n}, source.Size(), kMaxDecodedPixels);
   const platform::BmpLoad load = platform::DecodeBmp(source, {kMaxDecodedPixels, {}});
   if (!parsed.Ok()) {
     Require(load.Error == parsed.Error, "the decoder refuses headers as the checks do");
-  } else if (std::uint64_t(parsed.Header.Width) * std::uint64_t(parsed.Header.Height) >
-             kMaxDecodedPixels) {
-    Require(load.Error == platform::BmpError::TooLarge, "the decoder keeps to its budget");
   } else {
     Require(load.Width == parsed.Header.Width && load.Height == parsed.Header.Height,
             "the decoder reads the size the checks read");
