@@ -1,6 +1,8 @@
 // blit_test.cpp: block transfers with both raster operations, and stretching.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "platform/raster.h"
 #include "support/image_compare.h"
 
@@ -109,6 +111,27 @@ TEST(StretchBlt, ShrinkingAveragesAndEnlargingInterpolates) {
   EXPECT_EQ(tall.Pixel(0, 1), Rgb(50, 50, 50));
   EXPECT_EQ(tall.Pixel(0, 2), Rgb(150, 150, 150));
   EXPECT_EQ(tall.Pixel(0, 3), Rgb(200, 200, 200));
+}
+
+// Twelve bands of 100 pixels: far shrinks average whole bands exactly, at
+// ratios where weights in fixed point used to run out of range.
+TEST(StretchBlt, FarShrinksAverageWholeBands) {
+  Surface bands(1200, 30);
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < 1200; ++x) bands.SetPixel(x, y, Rgb(x / 100 * 20, 200 - x / 100 * 10, y % 2 * 10));
+  }
+  Surface twelve(12, 1);
+  platform::StretchBlt(twelve, {0, 0, 12, 1}, bands, {0, 0, 1200, 30});
+  for (int i = 0; i < 12; ++i) EXPECT_EQ(twelve.Pixel(i, 0), Rgb(i * 20, 200 - i * 10, 5)) << i;
+  Surface three(3, 1);
+  platform::StretchBlt(three, {0, 0, 3, 1}, bands, {0, 0, 1200, 30});
+  EXPECT_EQ(three.Pixel(0, 0), Rgb(30, 185, 5));
+  EXPECT_EQ(three.Pixel(1, 0), Rgb(110, 145, 5));
+  EXPECT_EQ(three.Pixel(2, 0), Rgb(190, 105, 5));
+  // A source rectangle reaching past the source is cut to it first.
+  Surface cut(12, 1);
+  platform::StretchBlt(cut, {0, 0, 12, 1}, bands, {0, 0, INT_MAX, 30});
+  EXPECT_TRUE(SameImage("stretch-cut", cut, twelve));
 }
 
 TEST(StretchBlt, SameSizeCopiesAndClippingKeepsTheMapping) {

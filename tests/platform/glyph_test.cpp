@@ -1,6 +1,8 @@
 // glyph_test.cpp: masked glyphs, their disabled form, and the QImage edge.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <QImage>
 
 #include "platform/qimage_bridge.h"
@@ -32,6 +34,11 @@ TEST(DrawMasked, OnlyOpaquePixelsChangeTheTarget) {
   platform::DrawMasked(c, 1, -1, glyph);
   platform::DrawMasked(c, 2, 2, glyph);
   platform::DrawMasked(c, -3, -2, glyph);
+  // Positions at the ends of int clip the glyph away instead of wrapping.
+  for (const int far : {INT_MIN, INT_MIN + 1, INT_MAX}) {
+    platform::DrawMasked(c, far, 0, glyph);
+    platform::DrawMasked(c, 0, far, glyph);
+  }
   EXPECT_TRUE(SameImage("masked-clip", c, FromArt({"KY", "Br"}, kLegend)));
 }
 
