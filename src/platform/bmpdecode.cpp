@@ -101,7 +101,7 @@ class RowDecoder {
 
   // Converts `n` stored pixels; palette indices past the palette show in
   // IndicesInPalette().
-  void Convert(const std::uint8_t* p, int n, Color* to) {
+  void Convert(const std::uint8_t* __restrict p, int n, Color* __restrict to) {
     switch (h_.BitCount) {
       case 1:
         return Indexed(n, to, [p](int i) { return (p[i >> 3] >> (7 - (i & 7))) & 1; });

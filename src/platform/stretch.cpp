@@ -13,6 +13,8 @@ namespace {
 // The source pixels [First, First + Count) that feed one destination pixel
 // along an axis: the first and last with weights of their own, those between
 // all with one weight, so that they can be added up before weighting.
+constexpr std::int64_t kFoldRows = std::int64_t{1} << 24;
+
 struct Span {
   int First = 0;
   int Count = 1;
@@ -99,25 +101,32 @@ void StretchBlt(Surface& dst, const Rect& dstRect, const Surface& src, const Rec
   static_assert(std::endian::native == std::endian::little);
   const std::size_t lanes = static_cast<std::size_t>(colHi - colLo) * 4;
   std::vector<double> row(lanes);
-  std::vector<std::uint64_t> mid(lanes);
+  std::vector<std::uint32_t> mid(lanes);
+  std::vector<double> folded(lanes);
 
   for (std::int64_t y = top; y < bottom; ++y) {
     const Span& v = down[static_cast<std::size_t>(y - top)];
     const auto source = [&](int i) {
       return reinterpret_cast<const std::uint8_t*>(src.Row(from.Top + v.First + i) + colLo);
     };
-    // The middle rows weigh the same: their bytes are added up as integers
-    // before one weighting.
-    std::fill(mid.begin(), mid.end(), 0);
-    for (int i = 1; i < v.Count - 1; ++i) {
-      const std::uint8_t* p = source(i);
-      for (std::size_t k = 0; k < lanes; ++k) mid[k] += p[k];
+    // The middle rows weigh the same: their bytes are added up as 32-bit
+    // integers, folded into doubles every 2^24 rows before they could wrap,
+    // and weighted once.
+    std::fill(folded.begin(), folded.end(), 0.0);
+    for (int i = 1; i < v.Count - 1;) {
+      const int end = static_cast<int>(std::min<std::int64_t>(v.Count - 1, std::int64_t{i} + kFoldRows));
+      std::fill(mid.begin(), mid.end(), 0);
+      for (; i < end; ++i) {
+        const std::uint8_t* __restrict p = source(i);
+        std::uint32_t* __restrict sum = mid.data();
+        for (std::size_t k = 0; k < lanes; ++k) sum[k] += p[k];
+      }
+      for (std::size_t k = 0; k < lanes; ++k) folded[k] += mid[k];
     }
     const std::uint8_t* first = source(0);
     const std::uint8_t* last = source(v.Count - 1);
     for (std::size_t k = 0; k < lanes; ++k) {
-      row[k] = v.FirstWeight * first[k] + v.MidWeight * static_cast<double>(mid[k]) +
-               v.LastWeight * last[k];
+      row[k] = v.FirstWeight * first[k] + v.MidWeight * folded[k] + v.LastWeight * last[k];
     }
     Color* out = dst.Row(static_cast<int>(y));
     for (std::int64_t x = left; x < right; ++x) {
