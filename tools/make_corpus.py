@@ -259,8 +259,11 @@ def broken_rle(c):
 
 
 def main():
-    if len(sys.argv) != 2:
-        sys.exit("usage: make_corpus.py OUTDIR")
+    global W, H
+    if len(sys.argv) not in (2, 4):
+        sys.exit("usage: make_corpus.py OUTDIR [WIDTH HEIGHT]")
+    if len(sys.argv) == 4:
+        W, H = int(sys.argv[2]), int(sys.argv[3])
     c = Corpus(sys.argv[1])
     valid_palette_variants(c)
     rle_special_cases(c)

@@ -74,12 +74,13 @@ std::string Verdict(const Bytes& file) {
 // Each accepted file decodes to its reference pixels; each refused one gets
 // its listed reason and a message naming it, one sentence per reason.
 TEST(BmpLoader, CorpusVerdictsPixelsAndMessages) {
-  const auto corpus = testsupport::BmpCorpus();
+  const fs::path dir = TestDir();
+  const auto corpus = testsupport::MakeCorpus(dir);
   ASSERT_FALSE(corpus.empty()) << "tools/make_corpus.py made no corpus";
   std::map<std::string, QString> sentenceOf;
   for (const auto& entry : corpus) {
     SCOPED_TRACE(entry.Name);
-    const fs::path path = testsupport::BmpCorpusDir() / entry.Name;
+    const fs::path path = dir / entry.Name;
     EXPECT_EQ(Verdict(testsupport::ReadFile(path)), entry.Verdict);
     platform::Surface s;
     const QString message = MessageOf([&] { classlib::LoadBmpFile(Q(path), s); });

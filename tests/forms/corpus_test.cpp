@@ -32,27 +32,6 @@ struct Box {
   TMsgDlgType Type = TMsgDlgType::mtInformation;
 };
 
-// Writes the corpus with its valid pictures drawn at width x height, into a
-// folder of this test's own (tests run as parallel processes). Returns the
-// manifest's entries, or none when python3 or the script failed.
-std::vector<testsupport::CorpusEntry> MakeCorpus(const fs::path& dir, int width, int height) {
-  fs::remove_all(dir);
-  std::ostringstream command;
-  command << "python3 -c 'import sys; sys.path.insert(0, sys.argv[1]); import make_corpus as m; "
-             "m.W, m.H = int(sys.argv[3]), int(sys.argv[4]); sys.argv[1:] = sys.argv[2:3]; m.main()' "
-          << "'" TESSRA_SOURCE_DIR "/tools' '" << dir.string() << "' " << width << ' ' << height;
-  std::vector<testsupport::CorpusEntry> entries;
-  if (std::system(command.str().c_str()) != 0) return entries;
-  std::ifstream manifest(dir / "MANIFEST.txt");
-  for (std::string line; std::getline(manifest, line);) {
-    std::istringstream fields(line);
-    testsupport::CorpusEntry e;
-    fields >> e.Name >> e.Verdict >> e.Width >> e.Height;
-    if (!e.Name.empty()) entries.push_back(e);
-  }
-  return entries;
-}
-
 // Whether the file's headers pass and declare a picture below 120 pixels.
 bool SmallWithSoundHeaders(const fs::path& path) {
   const testsupport::Bytes bytes = testsupport::ReadFile(path);
@@ -115,7 +94,7 @@ TEST_P(CorpusTest, EveryFileThroughTheOpenCommand) {
   const QSize size = GetParam();
   const fs::path dir = fs::path(TESSRA_TEST_OUTPUT_DIR) / "window-corpus" /
                        (std::to_string(size.width()) + "x" + std::to_string(size.height()));
-  const auto corpus = MakeCorpus(dir, size.width(), size.height());
+  const auto corpus = testsupport::MakeCorpus(dir, size.width(), size.height());
   ASSERT_FALSE(corpus.empty()) << "tools/make_corpus.py made no corpus";
   int accepted = 0;
   for (const auto& entry : corpus) {

@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
 
 namespace testsupport {
 
@@ -93,33 +92,19 @@ struct CorpusEntry {
   int Height = 0;
 };
 
-// Generates the corpus once per test process with tools/make_corpus.py into
-// a folder of its own (CTest runs tests in parallel processes, which must not
-// rebuild each other's corpus underneath them), removed when the process
-// ends. Empty when python3 is missing or the script failed.
-inline const std::filesystem::path& BmpCorpusDir() {
-  struct Folder {
-    std::filesystem::path Path;
-    ~Folder() {
-      std::error_code ignored;
-      if (!Path.empty()) std::filesystem::remove_all(Path, ignored);
-    }
-  };
-  static const Folder folder = [] {
-    const std::filesystem::path out = std::filesystem::path(TESSRA_TEST_OUTPUT_DIR) /
-                                      ("bmp-corpus-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(out);
-    const std::string command = "python3 \"" TESSRA_SOURCE_DIR "/tools/make_corpus.py\" \"" +
-                                out.string() + "\"";
-    return Folder{std::system(command.c_str()) == 0 ? out : std::filesystem::path()};
-  }();
-  return folder.Path;
-}
-
-inline std::vector<CorpusEntry> BmpCorpus() {
+// Writes the corpus with tools/make_corpus.py into `dir` (emptied first; tests
+// run as parallel processes, so each uses a folder of its own), its valid
+// pictures drawn at width x height (the script's own size when 0). Returns
+// the manifest's entries, none when python3 or the script failed.
+inline std::vector<CorpusEntry> MakeCorpus(const std::filesystem::path& dir, int width = 0,
+                                           int height = 0) {
+  std::filesystem::remove_all(dir);
+  std::ostringstream command;
+  command << "python3 '" TESSRA_SOURCE_DIR "/tools/make_corpus.py' '" << dir.string() << "'";
+  if (width > 0) command << ' ' << width << ' ' << height;
   std::vector<CorpusEntry> entries;
-  if (BmpCorpusDir().empty()) return entries;
-  std::ifstream manifest(BmpCorpusDir() / "MANIFEST.txt");
+  if (std::system(command.str().c_str()) != 0) return entries;
+  std::ifstream manifest(dir / "MANIFEST.txt");
   for (std::string line; std::getline(manifest, line);) {
     std::istringstream fields(line);
     CorpusEntry e;
