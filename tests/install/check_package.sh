@@ -38,7 +38,7 @@ field Recommends | grep -q 'fonts-ipafont-gothic | fonts-noto-cjk' ||
   fail "Recommends lacks a Japanese Gothic font: '$(field Recommends)'"
 
 dpkg-deb -x "$deb" "$work/root"
-check_tree "$work/root/usr" "$appId" "$iconName"
+check_tree "$work/root/usr" /usr "$appId" "$iconName"
 if [ "$(find "$work/root" -mindepth 1 -maxdepth 1 -printf '%f\n')" != usr ]; then
   fail "the package installs outside /usr"
 fi

@@ -39,14 +39,14 @@ check_file_list() {
   fi
 }
 
-# check_desktop_entry FILE ICON_NAME: validator plus the keys a menu needs.
+# check_desktop_entry FILE ICON_NAME EXEC: validator plus the keys a menu needs.
 check_desktop_entry() {
-  local file=$1 icon=$2
+  local file=$1 icon=$2 exec=$3
   desktop-file-validate "$file" || fail "desktop-file-validate rejects $file"
   local key want
   for key in Type Name Exec Icon Terminal Categories; do
     case $key in
-      Type) want=Application ;; Name) want=Tessra ;; Exec) want=tessra ;;
+      Type) want=Application ;; Name) want=Tessra ;; Exec) want=$exec ;;
       Icon) want=$icon ;; Terminal) want=false ;; Categories) want="Game;LogicGame;" ;;
     esac
     [ "$(desktop_value "$file" "$key")" = "$want" ] ||
@@ -80,18 +80,20 @@ check_icons() {
   done
 }
 
-# check_tree PREFIX APP_ID ICON_NAME: the whole installed tree under PREFIX.
+# check_tree PREFIX LIVE_PREFIX APP_ID ICON_NAME: the whole tree installed
+# under PREFIX, for a system that will see it under LIVE_PREFIX (the same
+# folder, or /usr for a package unpacked elsewhere).
 check_tree() {
-  local prefix=$1 id=$2 icon=$3 size
+  local prefix=$1 live=$2 id=$3 icon=$4 size
   local icons=()
   for size in 16 32 48 128 256; do
     icons+=("share/icons/hicolor/${size}x${size}/apps/$icon.png")
   done
-  check_file_list "$prefix" bin/tessra "share/applications/$id.desktop" \
+  check_file_list "$prefix" games/tessra "share/applications/$id.desktop" \
     "share/metainfo/$id.metainfo.xml" share/doc/tessra/copyright "${icons[@]}"
-  [ -x "$prefix/bin/tessra" ] || fail "$prefix/bin/tessra is not executable"
+  [ -x "$prefix/games/tessra" ] || fail "$prefix/games/tessra is not executable"
   [ -f "$prefix/share/applications/$id.desktop" ] &&
-    check_desktop_entry "$prefix/share/applications/$id.desktop" "$icon"
+    check_desktop_entry "$prefix/share/applications/$id.desktop" "$icon" "$live/games/tessra"
   [ -f "$prefix/share/metainfo/$id.metainfo.xml" ] &&
     check_metainfo "$prefix/share/metainfo/$id.metainfo.xml" "$id"
   check_icons "$prefix" "$icon"
