@@ -3,7 +3,7 @@
 # library dependencies from dpkg-shlibdeps (package dpkg-dev).
 set(CPACK_PACKAGE_NAME tessra)
 set(CPACK_PACKAGE_VENDOR "Tessra maintainers")
-set(CPACK_PACKAGE_CONTACT "Tessra maintainers <maintainers@users.noreply.c-seed-4f31d276.example>")
+set(CPACK_PACKAGE_CONTACT "${TESSRA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "5 x 5 sliding-picture puzzle")
 # CPack puts the summary above this text as the description's first line.
 set(CPACK_PACKAGE_DESCRIPTION "\

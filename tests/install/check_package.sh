@@ -39,6 +39,8 @@ field Recommends | grep -q 'fonts-ipafont-gothic | fonts-noto-cjk' ||
 
 dpkg-deb -x "$deb" "$work/root"
 check_tree "$work/root/usr" /usr "$appId" "$iconName"
+[ "$(changelog_field "$work/root/usr" Version)" = "$(field Version)" ] ||
+  fail "the changelog's newest version is not the package's $(field Version)"
 if [ "$(find "$work/root" -mindepth 1 -maxdepth 1 -printf '%f\n')" != usr ]; then
   fail "the package installs outside /usr"
 fi

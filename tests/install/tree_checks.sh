@@ -2,6 +2,7 @@
 # and package checks. Each check prints what is wrong and counts a failure.
 
 failures=0
+sourceDir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 # fail MESSAGE...: reports one failed check.
 fail() {
@@ -67,6 +68,45 @@ check_metainfo() {
   grep -q '<summary xml:lang="ja">' "$file" || fail "$file has no Japanese summary"
 }
 
+# changelog_field PREFIX FIELD: one field of the newest changelog entry.
+changelog_field() {
+  zcat "$1/share/doc/tessra/changelog.gz" | dpkg-parsechangelog -l - -S "$2"
+}
+
+# check_docs PREFIX: the manual pages render without a warning and name the
+# lock file and the pictures; the changelog parses and its newest release
+# is the one the metainfo and the manual pages announce; the copyright file
+# is in Debian's machine-readable format.
+check_docs() {
+  local prefix=$1 page text warnings version
+  local guard=$sourceDir/src/shell/instance_guard.h
+  local lockName
+  lockName="tessra-$(grep -o '{[0-9A-F-]*}' "$guard").lock"
+  [ "$lockName" != tessra-.lock ] || fail "no lock name found in $guard"
+  version=$(changelog_field "$prefix" Version) || fail "the changelog does not parse"
+  for page in share/man/man6/tessra.6.gz share/man/ja/man6/tessra.6.gz; do
+    [ -f "$prefix/$page" ] || continue
+    gzip -t "$prefix/$page" || fail "$page is not a sound gzip file"
+    # The same rendering lintian asks for, at a narrower width.
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z \
+               "$prefix/$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "$page renders with warnings: $warnings"
+    text=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -E UTF-8 -l "$prefix/$page" 2>/dev/null | col -b)
+    local want
+    for want in "$lockName" /usr/share/games/tessra/pictures/ "Tessra $version"; do
+      grep -qF -- "$want" <<<"$text" || fail "$page does not mention '$want'"
+    done
+  done
+  grep -qF "<release version=\"$version\" date=\"$(date -u +%F -d "$(changelog_field "$prefix" Date)")\">" \
+    "$prefix/share/metainfo/"*.metainfo.xml ||
+    fail "the metainfo does not list the changelog's newest release $version"
+  local copyright=$prefix/share/doc/tessra/copyright
+  [ "$(head -n 1 "$copyright")" = \
+    "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] ||
+    fail "$copyright is not in the machine-readable format"
+  grep -q '^License: Expat$' "$copyright" || fail "$copyright does not name the Expat licence"
+}
+
 # check_icons PREFIX ICON_NAME: every theme size exists as a PNG of that size.
 check_icons() {
   local prefix=$1 icon=$2 size png
@@ -90,13 +130,16 @@ check_tree() {
     icons+=("share/icons/hicolor/${size}x${size}/apps/$icon.png")
   done
   check_file_list "$prefix" games/tessra "share/applications/$id.desktop" \
-    "share/metainfo/$id.metainfo.xml" share/doc/tessra/copyright "${icons[@]}"
+    "share/metainfo/$id.metainfo.xml" share/doc/tessra/copyright \
+    share/doc/tessra/changelog.gz share/man/man6/tessra.6.gz share/man/ja/man6/tessra.6.gz \
+    "${icons[@]}"
   [ -x "$prefix/games/tessra" ] || fail "$prefix/games/tessra is not executable"
   [ -f "$prefix/share/applications/$id.desktop" ] &&
     check_desktop_entry "$prefix/share/applications/$id.desktop" "$icon" "$live/games/tessra"
   [ -f "$prefix/share/metainfo/$id.metainfo.xml" ] &&
     check_metainfo "$prefix/share/metainfo/$id.metainfo.xml" "$id"
   check_icons "$prefix" "$icon"
+  check_docs "$prefix"
   # The tree as a whole: the metadata finds its desktop entry and icon.
   appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli validate-tree rejects $prefix"
 }
