@@ -58,14 +58,31 @@ check_desktop_entry() {
   done
 }
 
-# check_metainfo FILE APP_ID: validator, component id and launchable.
+# check_metainfo PREFIX APP_ID: the validator, pedantic, with no warning;
+# the entries software centres show; the screenshot, installed beside the
+# documents, has the size the metainfo gives.
 check_metainfo() {
-  local file=$1 id=$2
-  appstreamcli validate --no-net "$file" || fail "appstreamcli rejects $file"
-  grep -q "<id>$id</id>" "$file" || fail "$file does not carry the id $id"
-  grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$file" ||
-    fail "$file does not launch $id.desktop"
-  grep -q '<summary xml:lang="ja">' "$file" || fail "$file has no Japanese summary"
+  local prefix=$1 id=$2
+  local file=$prefix/share/metainfo/$id.metainfo.xml report
+  report=$(appstreamcli validate --pedantic --no-net "$file" 2>&1) ||
+    fail "appstreamcli rejects $file: $report"
+  if grep -q '^[EW]:' <<<"$report"; then
+    fail "appstreamcli warns about $file: $report"
+  fi
+  local want
+  for want in "<id>$id</id>" "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
+      "<icon type=\"stock\">$id</icon>" '<summary xml:lang="ja">' '<content_rating type="oars-1.1"' \
+      '<url type="homepage">' '<developer_name>' '<screenshot type="default">' \
+      '<caption>' '<caption xml:lang="ja">'; do
+    grep -qF "$want" "$file" || fail "$file lacks $want"
+  done
+  grep -qE '<release version="[^"]+" date="[0-9]{4}-[0-9]{2}-[0-9]{2}"' "$file" ||
+    fail "$file has no dated release"
+  local shot=$prefix/share/doc/tessra/screenshot.png size
+  size=$(sed -n 's/.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">.*/\1 \2/p' "$file")
+  [ -n "$size" ] || fail "$file gives no screenshot with width and height"
+  [ "$(png_size "$shot")" = "$size" ] ||
+    fail "$shot is '$(png_size "$shot")', the metainfo says '$size'"
 }
 
 # changelog_field PREFIX FIELD: one field of the newest changelog entry.
@@ -107,16 +124,20 @@ check_docs() {
   grep -q '^License: Expat$' "$copyright" || fail "$copyright does not name the Expat licence"
 }
 
-# check_icons PREFIX ICON_NAME: every theme size exists as a PNG of that size.
+# check_icons PREFIX NAME...: every theme size exists as a PNG of that size
+# under each NAME.
 check_icons() {
-  local prefix=$1 icon=$2 size png
-  for size in 16 32 48 128 256; do
-    png=$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png
-    if [ ! -f "$png" ]; then
-      fail "missing icon $png"
-    elif [ "$(png_size "$png")" != "$size $size" ]; then
-      fail "$png is not a ${size}x${size} PNG (header: '$(png_size "$png")')"
-    fi
+  local prefix=$1 size png name
+  shift
+  for name in "$@"; do
+    for size in 16 32 48 128 256; do
+      png=$prefix/share/icons/hicolor/${size}x${size}/apps/$name.png
+      if [ ! -f "$png" ]; then
+        fail "missing icon $png"
+      elif [ "$(png_size "$png")" != "$size $size" ]; then
+        fail "$png is not a ${size}x${size} PNG (header: '$(png_size "$png")')"
+      fi
+    done
   done
 }
 
@@ -125,20 +146,22 @@ check_icons() {
 # folder, or /usr for a package unpacked elsewhere).
 check_tree() {
   local prefix=$1 live=$2 id=$3 icon=$4 size
-  local icons=()
+  local icons=() name
   for size in 16 32 48 128 256; do
-    icons+=("share/icons/hicolor/${size}x${size}/apps/$icon.png")
+    for name in "$id" "$icon"; do
+      icons+=("share/icons/hicolor/${size}x${size}/apps/$name.png")
+    done
   done
   check_file_list "$prefix" games/tessra "share/applications/$id.desktop" \
     "share/metainfo/$id.metainfo.xml" share/doc/tessra/copyright \
-    share/doc/tessra/changelog.gz share/man/man6/tessra.6.gz share/man/ja/man6/tessra.6.gz \
+    share/doc/tessra/changelog.gz share/doc/tessra/screenshot.png \
+    share/man/man6/tessra.6.gz share/man/ja/man6/tessra.6.gz \
     "${icons[@]}"
   [ -x "$prefix/games/tessra" ] || fail "$prefix/games/tessra is not executable"
   [ -f "$prefix/share/applications/$id.desktop" ] &&
-    check_desktop_entry "$prefix/share/applications/$id.desktop" "$icon" "$live/games/tessra"
-  [ -f "$prefix/share/metainfo/$id.metainfo.xml" ] &&
-    check_metainfo "$prefix/share/metainfo/$id.metainfo.xml" "$id"
-  check_icons "$prefix" "$icon"
+    check_desktop_entry "$prefix/share/applications/$id.desktop" "$id" "$live/games/tessra"
+  [ -f "$prefix/share/metainfo/$id.metainfo.xml" ] && check_metainfo "$prefix" "$id"
+  check_icons "$prefix" "$id" "$icon"
   check_docs "$prefix"
   # The tree as a whole: the metadata finds its desktop entry and icon.
   appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli validate-tree rejects $prefix"
