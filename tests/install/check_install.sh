@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # check_install.sh: installs a built tree into a scratch prefix and checks the
-# game, desktop entry, metadata, icons, manual pages and documents and
-# nothing else are there.
+# game, desktop entry, metadata, icons, manual pages, documents and sample
+# pictures, and nothing else, are there.
 # Usage: check_install.sh CMAKE BUILD_DIR APP_ID ICON_NAME
 set -uo pipefail
 cmake=$1 build=$2 appId=$3 iconName=$4

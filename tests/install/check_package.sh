@@ -43,7 +43,7 @@ field Suggests | grep -q '\bqt6-wayland\b' ||
   fail "Suggests lacks Qt's Wayland plugin: '$(field Suggests)'"
 
 # Debian's own checker, errors and warnings alike (information lines pass).
-if ! lintian --fail-on error,warning --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1; then
+if ! lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1; then
   cat "$work/lintian.log" >&2
   fail "lintian reports errors or warnings on $(basename "$deb")"
 fi

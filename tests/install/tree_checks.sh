@@ -146,7 +146,12 @@ check_icons() {
 # folder, or /usr for a package unpacked elsewhere).
 check_tree() {
   local prefix=$1 live=$2 id=$3 icon=$4 size
-  local icons=() name
+  local icons=() name pictures=() picture
+  for picture in "$sourceDir"/samples/*.bmp; do
+    pictures+=("share/games/tessra/pictures/$(basename "$picture")")
+  done
+  [ -f "$sourceDir/samples/$(basename "${pictures[0]}")" ] ||
+    fail "no sample pictures in $sourceDir/samples"
   for size in 16 32 48 128 256; do
     for name in "$id" "$icon"; do
       icons+=("share/icons/hicolor/${size}x${size}/apps/$name.png")
@@ -156,7 +161,11 @@ check_tree() {
     "share/metainfo/$id.metainfo.xml" share/doc/tessra/copyright \
     share/doc/tessra/changelog.gz share/doc/tessra/screenshot.png \
     share/man/man6/tessra.6.gz share/man/ja/man6/tessra.6.gz \
-    "${icons[@]}"
+    "${icons[@]}" "${pictures[@]}"
+  for picture in "${pictures[@]}"; do
+    cmp -s "$prefix/$picture" "$sourceDir/samples/$(basename "$picture")" ||
+      fail "$picture differs from the sample it was installed from"
+  done
   [ -x "$prefix/games/tessra" ] || fail "$prefix/games/tessra is not executable"
   [ -f "$prefix/share/applications/$id.desktop" ] &&
     check_desktop_entry "$prefix/share/applications/$id.desktop" "$id" "$live/games/tessra"
