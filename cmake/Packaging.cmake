@@ -3,7 +3,7 @@
 # library dependencies from dpkg-shlibdeps (package dpkg-dev).
 set(CPACK_PACKAGE_NAME tessra)
 set(CPACK_PACKAGE_VENDOR "Tessra maintainers")
-set(CPACK_PACKAGE_CONTACT "Tessra maintainers <maintainers@users.noreply.c-seed-4f31d276.example>")
+set(CPACK_PACKAGE_CONTACT "${TESSRA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "5 x 5 sliding-picture puzzle")
 # CPack puts the summary above this text as the description's first line.
 set(CPACK_PACKAGE_DESCRIPTION "\
@@ -27,7 +27,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The interface texts are Japanese: without a Japanese font they show as boxes.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk")
+# The interface texts are Japanese: without a Japanese font they show as
+# boxes. Qt's own texts in the file dialog and the message boxes come in
+# Japanese from Qt's translations; without them those stay in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk, qt6-translations-l10n")
+# On a Wayland desktop Qt needs its Wayland plugin; without it the game runs
+# through Xwayland.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 
 include(CPack)

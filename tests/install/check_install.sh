@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # check_install.sh: installs a built tree into a scratch prefix and checks the
-# program, desktop entry, AppStream metadata, icons and nothing else are there.
+# game, desktop entry, metadata, icons, manual pages, documents and sample
+# pictures, and nothing else, are there.
 # Usage: check_install.sh CMAKE BUILD_DIR APP_ID ICON_NAME
 set -uo pipefail
 cmake=$1 build=$2 appId=$3 iconName=$4
@@ -13,7 +14,7 @@ if ! "$cmake" --install "$build" --prefix "$prefix" >/dev/null; then
   echo "FAIL: cmake --install into $prefix failed" >&2
   exit 1
 fi
-check_tree "$prefix" "$appId" "$iconName"
+check_tree "$prefix" "$prefix" "$appId" "$iconName"
 
 if [ "$failures" -ne 0 ]; then
   echo "check_install: $failures check(s) failed" >&2

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # check_package.sh: builds the Debian package of a built tree into a scratch
-# folder, checks its control fields and checks the tree it would install.
+# folder, checks its control fields, runs lintian on it and checks the tree
+# it would install.
 # Usage: check_package.sh CPACK BUILD_DIR APP_ID ICON_NAME
 set -uo pipefail
 cpack=$1 build=$2 appId=$3 iconName=$4
@@ -36,9 +37,21 @@ for lib in libqt6widgets6 libqt6gui6 libqt6core6; do
 done
 field Recommends | grep -q 'fonts-ipafont-gothic | fonts-noto-cjk' ||
   fail "Recommends lacks a Japanese Gothic font: '$(field Recommends)'"
+field Recommends | grep -q '\bqt6-translations-l10n\b' ||
+  fail "Recommends lacks Qt's translations: '$(field Recommends)'"
+field Suggests | grep -q '\bqt6-wayland\b' ||
+  fail "Suggests lacks Qt's Wayland plugin: '$(field Suggests)'"
+
+# Debian's own checker, errors and warnings alike (information lines pass).
+if ! lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1; then
+  cat "$work/lintian.log" >&2
+  fail "lintian reports errors or warnings on $(basename "$deb")"
+fi
 
 dpkg-deb -x "$deb" "$work/root"
-check_tree "$work/root/usr" "$appId" "$iconName"
+check_tree "$work/root/usr" /usr "$appId" "$iconName"
+[ "$(changelog_field "$work/root/usr" Version)" = "$(field Version)" ] ||
+  fail "the changelog's newest version is not the package's $(field Version)"
 if [ "$(find "$work/root" -mindepth 1 -maxdepth 1 -printf '%f\n')" != usr ]; then
   fail "the package installs outside /usr"
 fi
