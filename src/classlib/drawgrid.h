@@ -6,6 +6,7 @@
 #include <QImage>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "classlib/graphics.h"
 #include "classlib/gridaxis.h"
@@ -22,6 +23,7 @@ using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow,
                                           TRect Rect, TGridDrawState State)>;
 using TSelectCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
+using TCellNameEvent = std::function<QString(TObject* Sender, int ACol, int ARow)>;
 
 enum class TScrollStyle { ssNone, ssBoth };
 
@@ -77,6 +79,15 @@ class TDrawGrid : public QAbstractScrollArea {
   // Paints the whole grid before returning, also when it is hidden.
   void Repaint();
 
+  // What a screen reader calls the cell: OnCellName's answer, empty without
+  // a handler. Names once given are compared again at each Repaint, and a
+  // changed one is announced.
+  QString CellName(int col, int row);
+  // The cell's default action for assistive technology, what a double-click
+  // on it does: the cell is selected if OnSelectCell allows, then
+  // OnDblClick is raised. Nothing happens while the grid is disabled.
+  void ActivateCell(int col, int row);
+
   // Sends a message through WindowProc and returns its result.
   std::int32_t Perform(std::uint32_t msg, std::intptr_t wParam = 0,
                        std::intptr_t lParam = 0);
@@ -91,6 +102,7 @@ class TDrawGrid : public QAbstractScrollArea {
   TDrawCellEvent OnDrawCell;
   TSelectCellEvent OnSelectCell;
   TNotifyEvent OnDblClick;
+  TCellNameEvent OnCellName;
 
  protected:
   bool event(QEvent* event) override;
@@ -129,6 +141,10 @@ class TDrawGrid : public QAbstractScrollArea {
   bool TrySelect(int col, int row);
   bool UserSelect(int col, int row);
   bool SelectAt(const QPoint& pos);
+  // Tells assistive technology about the current cell, and about names it
+  // was given that no longer hold.
+  void AnnounceCurrentCell(int oldCol, int oldRow);
+  void AnnounceChangedNames();
 
   TGridAxis cols_{5, 64};
   TGridAxis rows_{5, 24};
@@ -146,6 +162,7 @@ class TDrawGrid : public QAbstractScrollArea {
   bool layingOut_ = false;
   bool syncingBars_ = false;
   bool dragging_ = false;
+  std::vector<QString> givenNames_;  // by cell index; null until asked for
 };
 
 }  // namespace classlib
