@@ -87,6 +87,9 @@ class TDrawGrid : public QAbstractScrollArea {
   // on it does: the cell is selected if OnSelectCell allows, then
   // OnDblClick is raised. Nothing happens while the grid is disabled.
   void ActivateCell(int col, int row);
+  // Announces the names given before that no longer hold. Repaint does this;
+  // an owner whose names change without a repaint calls it itself.
+  void AnnounceChangedNames();
 
   // Sends a message through WindowProc and returns its result.
   std::int32_t Perform(std::uint32_t msg, std::intptr_t wParam = 0,
@@ -141,10 +144,8 @@ class TDrawGrid : public QAbstractScrollArea {
   bool TrySelect(int col, int row);
   bool UserSelect(int col, int row);
   bool SelectAt(const QPoint& pos);
-  // Tells assistive technology about the current cell, and about names it
-  // was given that no longer hold.
+  // Tells assistive technology where the current cell went.
   void AnnounceCurrentCell(int oldCol, int oldRow);
-  void AnnounceChangedNames();
 
   TGridAxis cols_{5, 64};
   TGridAxis rows_{5, 24};

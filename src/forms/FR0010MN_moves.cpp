@@ -59,6 +59,9 @@ bool TFrmFR0010MN::CheckComplete() {
   if (!Game.IsComplete()) return false;
   Game.Playing = false;
   DGMain->Repaint();
+  // The preview keeps its look until it is next painted, but a screen
+  // reader hears at once that no piece is missing any more.
+  DGSub->AnnounceChangedNames();
   return true;
 }
 
