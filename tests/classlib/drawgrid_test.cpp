@@ -1,12 +1,10 @@
 // drawgrid_test.cpp: the draw grid driven by real mouse and key events: the
 // select-cell veto, painting through OnDrawCell, the erase hook, repainting,
-// scroll bars, the client area inside the border, and the table of cells
-// that assistive technology sees.
+// scroll bars and the client area inside the border.
 #include "classlib/drawgrid.h"
 
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -240,52 +238,6 @@ TEST_F(DrawGridTest, DisabledGridIgnoresInputButPaintsTheSame) {
   grid->Repaint();
   EXPECT_EQ(cellsDrawn, 25);
   EXPECT_TRUE(grid->grab().toImage() == enabledLook);
-}
-
-TEST_F(DrawGridTest, AssistiveTechnologySeesATableOfNamedCellsFollowingTheCurrentCell) {
-  grid->OnCellName = [](TObject*, int col, int row) { return QStringLiteral("%1-%2").arg(col).arg(row); };
-  refused = {{2, 2}};
-  Show();
-  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(grid);
-  ASSERT_NE(iface, nullptr);
-  EXPECT_EQ(iface->role(), QAccessible::Table);
-  QAccessibleTableInterface* table = iface->tableInterface();
-  ASSERT_NE(table, nullptr);
-  EXPECT_EQ(std::tuple(table->rowCount(), table->columnCount(), iface->childCount()), std::tuple(5, 5, 25));
-  QAccessibleInterface* cell = table->cellAt(1, 2);
-  ASSERT_NE(cell, nullptr);
-  EXPECT_EQ(cell->role(), QAccessible::Cell);
-  EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("2-1"));
-  EXPECT_EQ(cell->rect(), QRect(grid->viewport()->mapToGlobal(QPoint(96, 48)), QSize(48, 48)));
-  EXPECT_EQ(iface->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
-  EXPECT_EQ(std::pair(iface->indexOfChild(cell), cell->parent()), std::pair(7, iface));
-  EXPECT_EQ(table->selectedCells(), QList{table->cellAt(0, 0)});
-  Click(2, 1);
-  EXPECT_TRUE(cell->state().selected);
-  Key(Qt::Key_Down);  // refused
-  Key(Qt::Key_Right);
-  EXPECT_FALSE(cell->state().selected);
-  EXPECT_EQ(table->selectedCells(), QList{table->cellAt(1, 3)});
-}
-
-// The press action does what a double-click does: a click that the veto may
-// refuse, then OnDblClick, which sees the cell already selected.
-TEST_F(DrawGridTest, ACellsPressActionSelectsItThenRaisesOnDblClick) {
-  std::vector<Cell> doubleClicked;
-  grid->OnDblClick = [&](TObject*) { doubleClicked.push_back(Current()); };
-  refused = {{3, 3}};
-  QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(grid)->tableInterface();
-  QAccessibleActionInterface* action = table->cellAt(4, 2)->actionInterface();
-  ASSERT_NE(action, nullptr);
-  EXPECT_EQ(action->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
-  action->doAction(QAccessibleActionInterface::pressAction());
-  table->cellAt(3, 3)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  EXPECT_EQ(doubleClicked, (std::vector<Cell>{{2, 4}, {2, 4}}));
-  grid->setEnabled(false);
-  EXPECT_TRUE(action->actionNames().isEmpty());
-  table->cellAt(0, 0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  EXPECT_EQ(doubleClicked.size(), 2u);
-  EXPECT_EQ(Current(), Cell(2, 4));
 }
 
 }  // namespace

@@ -11,75 +11,70 @@ using namespace classlib;
 namespace formtest {
 namespace {
 
-QString Name(QObject* object) { return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name); }
+QAccessibleInterface* Iface(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
 
 class AccessTest : public MainWindowTest {
  protected:
-  QAccessibleTableInterface* Table(TDrawGrid* grid) {
-    return QAccessible::queryAccessibleInterface(grid)->tableInterface();
+  QAccessibleInterface* Cell(TDrawGrid* grid, int cell) {
+    return Iface(grid)->tableInterface()->cellAt(cell / 5, cell % 5);
   }
-  QString Board(int cell) { return Table(window_->DGMain)->cellAt(cell / 5, cell % 5)->text(QAccessible::Name); }
-  QString Preview(int cell) { return Table(window_->DGSub)->cellAt(cell / 5, cell % 5)->text(QAccessible::Name); }
+  QStringList Names(TDrawGrid* grid, std::initializer_list<int> cells) {
+    QStringList names;
+    for (int cell : cells) names << Cell(grid, cell)->text(QAccessible::Name);
+    return names;
+  }
+  QStringList Board(std::initializer_list<int> cells) { return Names(window_->DGMain, cells); }
   void Press(int cell) {
-    Table(window_->DGMain)->cellAt(cell / 5, cell % 5)->actionInterface()->doAction(
-        QAccessibleActionInterface::pressAction());
+    Cell(window_->DGMain, cell)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   }
-  int SelectedBoardCell() {
-    const QList<QAccessibleInterface*> cells = Table(window_->DGMain)->selectedCells();
-    EXPECT_EQ(cells.size(), 1);
-    return cells[0]->tableCellInterface()->rowIndex() * 5 + cells[0]->tableCellInterface()->columnIndex();
-  }
+  bool Selected(TDrawGrid* grid, int cell) { return Cell(grid, cell)->state().selected; }
 };
 
 TEST_F(AccessTest, ButtonsPicturesAndGridsHaveNames) {
-  EXPECT_EQ(Name(window_->SpbOpen), QStringLiteral("ﾌｧｲﾙを開く"));
-  EXPECT_EQ(Name(window_->SpbStart), QStringLiteral("ｼｬｯﾌﾙ"));
-  EXPECT_EQ(Name(window_->SpbExit), QStringLiteral("閉じる"));
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(window_->SpbOpen)->role(), QAccessible::Button);
-  EXPECT_EQ(Name(window_->ImgHint), QStringLiteral("Hint View"));
-  EXPECT_EQ(Name(window_->ImgCaption), QStringLiteral("Main View"));
-  EXPECT_EQ(Name(window_->ImgLogo), QStringLiteral("Tessra"));
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(window_->ImgLogo)->role(), QAccessible::Graphic);
-  EXPECT_EQ(Name(window_->DGMain), QStringLiteral("盤"));
-  EXPECT_EQ(Name(window_->DGSub), QStringLiteral("見本"));
-  EXPECT_EQ(Table(window_->DGSub)->rowCount() * Table(window_->DGSub)->columnCount(), 25);
-  EXPECT_EQ(Board(24), QStringLiteral("ピース 25"));
-  EXPECT_EQ(Preview(13), QStringLiteral("ピース 14 の場所"));
+  QStringList names;
+  for (QObject* object : std::initializer_list<QObject*>{window_->SpbOpen, window_->SpbStart, window_->SpbExit,
+                                                          window_->ImgHint, window_->ImgCaption, window_->ImgLogo,
+                                                          window_->DGMain, window_->DGSub}) {
+    names << Iface(object)->text(QAccessible::Name);
+  }
+  EXPECT_EQ(names, QStringList({"ﾌｧｲﾙを開く", "ｼｬｯﾌﾙ", "閉じる", "Hint View", "Main View", "Tessra", "盤", "見本"}));
+  EXPECT_EQ(Iface(window_->ImgLogo)->role(), QAccessible::Graphic);
+  EXPECT_EQ(std::tuple(Iface(window_->DGSub)->role(), Iface(window_->DGSub)->childCount(),
+                       Iface(window_->DGSub)->tableInterface()->columnCount()),
+            std::tuple(QAccessible::Table, 25, 5));
+  EXPECT_EQ(Board({24}) + Names(window_->DGSub, {13}), QStringList({"ピース 25", "ピース 14 の場所"}));
   // Before a game the board takes no input, so it offers no action.
-  EXPECT_TRUE(Table(window_->DGMain)->cellAt(0, 0)->actionInterface()->actionNames().isEmpty());
+  EXPECT_TRUE(Cell(window_->DGMain, 0)->actionInterface()->actionNames().isEmpty());
 }
 
 TEST_F(AccessTest, NamesSelectionAndActionFollowTheGame) {
   Open(WriteBmp(dir_, "pattern.bmp", PatternPicture(200, 200)));
   Start(1);  // piece 21 is missing; its cell 3 is the blank
-  EXPECT_EQ(Board(3), QStringLiteral("空きマス"));
-  EXPECT_EQ(Board(0), QStringLiteral("ピース 16"));
-  EXPECT_EQ(Preview(21), QStringLiteral("ピース 22 の場所（抜けたピース）"));
-  EXPECT_EQ(SelectedBoardCell(), 0);
-  EXPECT_TRUE(Table(window_->DGSub)->cellAt(3, 0)->state().selected) << "piece 15's home";
+  EXPECT_EQ(Board({3, 0}), QStringList({"空きマス", "ピース 16"}));
+  EXPECT_EQ(Names(window_->DGSub, {21}), QStringList{"ピース 22 の場所（抜けたピース）"});
+  EXPECT_TRUE(Selected(window_->DGMain, 0));
+  EXPECT_TRUE(Selected(window_->DGSub, 15)) << "piece 15's home";
+  const QRect cell7 = Cell(window_->DGMain, 7)->rect();  // pieces of 40 x 40
+  EXPECT_EQ(cell7, QRect(window_->DGMain->viewport()->mapToGlobal(QPoint(80, 40)), QSize(40, 40)));
+  EXPECT_EQ(Iface(window_->DGMain)->childAt(cell7.center().x(), cell7.center().y()), Cell(window_->DGMain, 7));
   QTest::keyClick(window_->DGMain, Qt::Key_Right);
-  EXPECT_EQ(SelectedBoardCell(), 1);
+  EXPECT_TRUE(Selected(window_->DGMain, 1) && !Selected(window_->DGMain, 0));
   ClickCell(2, 0);
-  EXPECT_EQ(SelectedBoardCell(), 2);
-
   // Pressing the blank does not select it; the selected piece 8 beside it
-  // slides in, as with a double-click.
+  // slides in, as with a double-click. Then piece 24 slides right.
   Press(3);
-  EXPECT_EQ(std::pair(Board(3), Board(2)), std::pair(QStringLiteral("ピース 9"), QStringLiteral("空きマス")));
-  EXPECT_EQ(SelectedBoardCell(), 3);
-  Press(1);  // piece 24 slides right into the blank
-  EXPECT_EQ(std::pair(Board(2), Board(1)), std::pair(QStringLiteral("ピース 25"), QStringLiteral("空きマス")));
-  EXPECT_EQ(SelectedBoardCell(), 2);
+  EXPECT_EQ(Board({3, 2}), QStringList({"ピース 9", "空きマス"}));
+  Press(1);
+  EXPECT_EQ(Board({2, 1}), QStringList({"ピース 25", "空きマス"}));
+  EXPECT_TRUE(Selected(window_->DGMain, 2));
 
   // One slide from home: the end of the game shows in the names at once.
-  auto& map = window_->Game.PieceMap;
-  for (int i = 0; i < 25; ++i) map[static_cast<std::size_t>(i)] = i;
-  std::swap(map[12], map[13]);
+  window_->Game.ResetPieces();
+  std::swap(window_->Game.PieceMap[12], window_->Game.PieceMap[13]);
   window_->Game.BlankPiece = 12;
   Press(12);
   EXPECT_FALSE(window_->Game.Playing);
-  EXPECT_EQ(std::pair(Board(12), Board(13)), std::pair(QStringLiteral("ピース 13"), QStringLiteral("ピース 14")));
-  EXPECT_EQ(Preview(12), QStringLiteral("ピース 13 の場所"));
+  EXPECT_EQ(Board({12, 13}) + Names(window_->DGSub, {12}), QStringList({"ピース 13", "ピース 14", "ピース 13 の場所"}));
 }
 
 }  // namespace

@@ -66,7 +66,6 @@ TEST_F(SoakTest, DealsArePlayedHomeThroughTheGrid) {
     GridPlayer player(window_, static_cast<std::uint64_t>(seconds));
     ASSERT_EQ(player.PlayHome(), "") << "second " << seconds;
     EXPECT_TRUE(window_->Game.IsComplete());
-    EXPECT_GT(player.Slides(), 0);
   }
 }
 

@@ -8,9 +8,8 @@
 
 namespace testsupport {
 
-// The cells whose pieces slide into the blank, in order, after which every
-// cell holds its own piece; the blank is the cell that holds blankPiece.
-// Nothing when no sequence of slides can do it.
+// The cells whose pieces slide into the blank (the cell of blankPiece), in
+// order, to bring every piece home; nothing when no slides can.
 std::optional<std::vector<int>> SolveBoard(const std::array<int, 25>& map, int blankPiece);
 
 }  // namespace testsupport
