@@ -122,8 +122,8 @@ TEST(DealTest, ManySeedsGiveValidSolvableDeals) {
     std::sort(sorted.begin(), sorted.end());
     ASSERT_EQ(sorted, Identity()) << "seed " << seed;
     ASSERT_TRUE(puzzle.IsSolvable()) << "seed " << seed;
-    // Every hundredth also by the solver, whose slides the soak tests play out.
-    ASSERT_TRUE(seed % 100 != 0 || testsupport::SolveBoard(puzzle.PieceMap, puzzle.BlankPiece)) << seed;
+    // Some also by the solver, whose slides the soak tests play out.
+    ASSERT_TRUE(seed % 500 != 0 || testsupport::SolveBoard(puzzle.PieceMap, puzzle.BlankPiece)) << seed;
     ASSERT_GE(draws, kCellCount + 1);
     mostDraws = std::max(mostDraws, draws);
     blankPieces.set(static_cast<std::size_t>(puzzle.BlankPiece));
