@@ -27,7 +27,9 @@ class TGridCellAccessible : public QAccessibleInterface,
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return grid_->window()->windowHandle(); }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(grid_); }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(grid_);
+  }
   QAccessibleInterface* child(int) const override { return nullptr; }
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
@@ -58,7 +60,9 @@ class TGridCellAccessible : public QAccessibleInterface,
   }
 
   void* interface_cast(QAccessible::InterfaceType t) override {
-    if (t == QAccessible::TableCellInterface) return static_cast<QAccessibleTableCellInterface*>(this);
+    if (t == QAccessible::TableCellInterface) {
+      return static_cast<QAccessibleTableCellInterface*>(this);
+    }
     if (t == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface*>(this);
     return nullptr;
   }
@@ -104,14 +108,18 @@ class TGridAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
   int childCount() const override { return Grid()->ColCount() * Grid()->RowCount(); }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= childCount()) return nullptr;
-    if (cells_.size() <= static_cast<std::size_t>(index)) cells_.resize(static_cast<std::size_t>(index) + 1);
-    QAccessible::Id& id = cells_[static_cast<std::size_t>(index)];
-    if (id == 0) id = QAccessible::registerAccessibleInterface(new TGridCellAccessible(Grid(), index));
-    return QAccessible::accessibleInterface(id);
+    const auto at = static_cast<std::size_t>(index);
+    if (cells_.size() <= at) cells_.resize(at + 1);
+    if (cells_[at] == 0) {
+      cells_[at] = QAccessible::registerAccessibleInterface(new TGridCellAccessible(Grid(), index));
+    }
+    return QAccessible::accessibleInterface(cells_[at]);
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
     for (std::size_t i = 0; i < cells_.size(); ++i) {
-      if (cells_[i] != 0 && QAccessible::accessibleInterface(cells_[i]) == child) return static_cast<int>(i);
+      if (cells_[i] != 0 && QAccessible::accessibleInterface(cells_[i]) == child) {
+        return static_cast<int>(i);
+      }
     }
     return -1;
   }
@@ -162,7 +170,9 @@ class TGridAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (auto* grid = qobject_cast<TDrawGrid*>(object)) return new TGridAccessible(grid);
-  if (auto* image = qobject_cast<TImage*>(object)) return new QAccessibleWidget(image, QAccessible::Graphic);
+  if (auto* image = qobject_cast<TImage*>(object)) {
+    return new QAccessibleWidget(image, QAccessible::Graphic);
+  }
   return nullptr;
 }
 

@@ -83,8 +83,7 @@ void TFrmFR0010MN::BuildLayout() {
   PnlLeft = MakePanel(client, 0, 49, 273, 385);
   PnlLeft->SetColor(clSilver);
   SetAlign(PnlLeft, TAlign::alLeft);
-  ImgHint = MakeImage(PnlLeft, 12, 8, 120, 32, ":/hintview.xpm",
-                     QStringLiteral("Hint View"));
+  ImgHint = MakeImage(PnlLeft, 12, 8, 120, 32, ":/hintview.xpm", QStringLiteral("Hint View"));
   ImgHint->SetAutoSize(true);
   ImgLogo = MakeImage(PnlLeft, 0, 304, 273, 81, ":/logo.xpm", QStringLiteral("Tessra"));
   SetAlign(ImgLogo, TAlign::alBottom);
