@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "classlib/accessible.h"
 #include "classlib/exception.h"
 #include "platform/raster.h"
 
@@ -25,6 +26,7 @@ QColor ToQColor(TColor c) { return QColor::fromRgb(c); }
 }  // namespace
 
 TDrawGrid::TDrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
+  InstallAccessibleFactory();
   WindowProc = [this](TMessage& message) { WndProc(message); };
   // A 2-pixel frame keeps the scroll bars and the viewport inside the edge
   // that PaintBorder draws; the frame's own drawing is never used.
@@ -281,6 +283,7 @@ void TDrawGrid::Repaint() {
   composedAhead_ = true;
   viewport()->repaint();
   composedAhead_ = false;
+  AnnounceChangedNames();
 }
 
 void TDrawGrid::paintEvent(QPaintEvent*) {
@@ -322,6 +325,7 @@ void TDrawGrid::PaintBorder() {
 void TDrawGrid::focusInEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusInEvent(event);
   viewport()->update();
+  AnnounceCurrentCell(col_, row_);
 }
 
 void TDrawGrid::focusOutEvent(QFocusEvent* event) {

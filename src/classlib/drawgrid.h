@@ -6,6 +6,7 @@
 #include <QImage>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "classlib/graphics.h"
 #include "classlib/gridaxis.h"
@@ -22,6 +23,7 @@ using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow,
                                           TRect Rect, TGridDrawState State)>;
 using TSelectCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
+using TCellNameEvent = std::function<QString(TObject* Sender, int ACol, int ARow)>;
 
 enum class TScrollStyle { ssNone, ssBoth };
 
@@ -77,6 +79,18 @@ class TDrawGrid : public QAbstractScrollArea {
   // Paints the whole grid before returning, also when it is hidden.
   void Repaint();
 
+  // What a screen reader calls the cell: OnCellName's answer, empty without
+  // a handler. Names once given are compared again at each Repaint, and a
+  // changed one is announced.
+  QString CellName(int col, int row);
+  // The cell's default action for assistive technology, what a double-click
+  // on it does: the cell is selected if OnSelectCell allows, then
+  // OnDblClick is raised. Nothing happens while the grid is disabled.
+  void ActivateCell(int col, int row);
+  // Announces the names given before that no longer hold. Repaint does this;
+  // an owner whose names change without a repaint calls it itself.
+  void AnnounceChangedNames();
+
   // Sends a message through WindowProc and returns its result.
   std::int32_t Perform(std::uint32_t msg, std::intptr_t wParam = 0,
                        std::intptr_t lParam = 0);
@@ -91,6 +105,7 @@ class TDrawGrid : public QAbstractScrollArea {
   TDrawCellEvent OnDrawCell;
   TSelectCellEvent OnSelectCell;
   TNotifyEvent OnDblClick;
+  TCellNameEvent OnCellName;
 
  protected:
   bool event(QEvent* event) override;
@@ -129,6 +144,8 @@ class TDrawGrid : public QAbstractScrollArea {
   bool TrySelect(int col, int row);
   bool UserSelect(int col, int row);
   bool SelectAt(const QPoint& pos);
+  // Tells assistive technology where the current cell went.
+  void AnnounceCurrentCell(int oldCol, int oldRow);
 
   TGridAxis cols_{5, 64};
   TGridAxis rows_{5, 24};
@@ -146,6 +163,7 @@ class TDrawGrid : public QAbstractScrollArea {
   bool layingOut_ = false;
   bool syncingBars_ = false;
   bool dragging_ = false;
+  std::vector<QString> givenNames_;  // by cell index; null until asked for
 };
 
 }  // namespace classlib

@@ -13,9 +13,12 @@ bool TDrawGrid::TrySelect(int col, int row) {
   bool canSelect = true;
   if (OnSelectCell) OnSelectCell(this, col, row, canSelect);
   if (!canSelect) return false;
+  const int oldCol = col_;
+  const int oldRow = row_;
   col_ = col;
   row_ = row;
   viewport()->update();
+  AnnounceCurrentCell(oldCol, oldRow);
   return true;
 }
 

@@ -3,9 +3,11 @@
 
 #include <QPainter>
 
+#include "classlib/accessible.h"
+
 namespace classlib {
 
-TImage::TImage(QWidget* parent) : QWidget(parent) {}
+TImage::TImage(QWidget* parent) : QWidget(parent) { InstallAccessibleFactory(); }
 
 void TImage::SetPicture(const QImage& picture) {
   picture_ = picture.copy();

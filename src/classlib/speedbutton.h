@@ -22,7 +22,11 @@ class TSpeedButton : public QAbstractButton {
   const QImage& DisabledImage() const { return disabled_; }
 
   QString Hint() const { return hint_; }
-  void SetHint(const QString& hint) { hint_ = hint; }
+  // The button shows no text, so its tip is also its name for screen readers.
+  void SetHint(const QString& hint) {
+    hint_ = hint;
+    setAccessibleName(hint);
+  }
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool show) { showHint_ = show; }
 

@@ -63,6 +63,9 @@ class TFrmFR0010MN : public classlib::TForm {
   void SpbStartClick(classlib::TObject* Sender);
   void DGMainDblClick(classlib::TObject* Sender);
   void MnuAboutClick(classlib::TObject* Sender);
+  // What a screen reader calls each cell of the board and of the preview.
+  QString DGMainCellName(classlib::TObject* Sender, int ACol, int ARow);
+  QString DGSubCellName(classlib::TObject* Sender, int ACol, int ARow);
 
   // Picture state.
   int PieceWidth = 0;

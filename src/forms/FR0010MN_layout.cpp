@@ -24,10 +24,13 @@ TSpeedButton* MakeSpeedButton(QWidget* parent, int left, const QString& hint, co
   return button;
 }
 
-TImage* MakeImage(QWidget* parent, int left, int top, int width, int height, const char* picture) {
+// A screen reader names each picture by the words it shows.
+TImage* MakeImage(QWidget* parent, int left, int top, int width, int height, const char* picture,
+                  const QString& shows) {
   auto* image = new TImage(parent);
   SetBounds(image, left, top, width, height);
   image->SetPicture(Picture(picture));
+  image->setAccessibleName(shows);
   return image;
 }
 
@@ -40,8 +43,10 @@ TPanel* MakePanel(QWidget* parent, int left, int top, int width, int height) {
 
 // Both grids: 5 x 5 cells of 48 x 48 that touch, painted only by the program,
 // silver beyond the cells, and no input until they are enabled.
-TDrawGrid* MakeGrid(QWidget* parent, int left, int top, int width, int height) {
+TDrawGrid* MakeGrid(QWidget* parent, int left, int top, int width, int height,
+                    const QString& name) {
   auto* grid = new TDrawGrid(parent);
+  grid->setAccessibleName(name);
   SetBounds(grid, left, top, width, height);
   grid->SetDefaultColWidth(48);
   grid->SetDefaultRowHeight(48);
@@ -78,22 +83,23 @@ void TFrmFR0010MN::BuildLayout() {
   PnlLeft = MakePanel(client, 0, 49, 273, 385);
   PnlLeft->SetColor(clSilver);
   SetAlign(PnlLeft, TAlign::alLeft);
-  ImgHint = MakeImage(PnlLeft, 12, 8, 120, 32, ":/hintview.xpm");
+  ImgHint = MakeImage(PnlLeft, 12, 8, 120, 32, ":/hintview.xpm", QStringLiteral("Hint View"));
   ImgHint->SetAutoSize(true);
-  ImgLogo = MakeImage(PnlLeft, 0, 304, 273, 81, ":/logo.xpm");
+  ImgLogo = MakeImage(PnlLeft, 0, 304, 273, 81, ":/logo.xpm", QStringLiteral("Tessra"));
   SetAlign(ImgLogo, TAlign::alBottom);
-  DGSub = MakeGrid(PnlLeft, 12, 40, 245, 245);
+  DGSub = MakeGrid(PnlLeft, 12, 40, 245, 245, QStringLiteral("見本"));
   DGSub->SetScrollBars(TScrollStyle::ssNone);
 
   PnlMain = MakePanel(client, 273, 49, 359, 385);
   SetAlign(PnlMain, TAlign::alClient);
-  DGMain = MakeGrid(PnlMain, 0, 40, 359, 345);
+  DGMain = MakeGrid(PnlMain, 0, 40, 359, 345, QStringLiteral("盤"));
   DGMain->SetScrollBars(TScrollStyle::ssBoth);
   SetAlign(DGMain, TAlign::alClient);
   PnlCaption = MakePanel(PnlMain, 0, 0, 359, 40);
   PnlCaption->SetColor(clSilver);
   SetAlign(PnlCaption, TAlign::alTop);
-  ImgCaption = MakeImage(PnlCaption, 0, 8, 120, 32, ":/mainview.xpm");
+  ImgCaption = MakeImage(PnlCaption, 0, 8, 120, 32, ":/mainview.xpm",
+                         QStringLiteral("Main View"));
   ImgCaption->SetAutoSize(true);
 
   ODPic = new TOpenDialog(this);
@@ -139,4 +145,10 @@ void TFrmFR0010MN::BindEvents() {
     DGMainSelectCell(sender, col, row, canSelect);
   };
   DGMain->OnDblClick = [this](TObject* sender) { DGMainDblClick(sender); };
+  DGMain->OnCellName = [this](TObject* sender, int col, int row) {
+    return DGMainCellName(sender, col, row);
+  };
+  DGSub->OnCellName = [this](TObject* sender, int col, int row) {
+    return DGSubCellName(sender, col, row);
+  };
 }

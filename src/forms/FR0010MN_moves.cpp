@@ -1,6 +1,7 @@
 // FR0010MN_moves.cpp: the main window's puzzle handlers: selecting cells,
-// sliding pieces, completion, and dealing a new game. The rules themselves
-// live in puzzle::Puzzle; these handlers connect them to the grids.
+// sliding pieces, completion, dealing a new game, and the cells' names for
+// screen readers. The rules themselves live in puzzle::Puzzle; these
+// handlers connect them to the grids.
 #include "forms/FR0010MN.h"
 
 using namespace classlib;
@@ -58,6 +59,9 @@ bool TFrmFR0010MN::CheckComplete() {
   if (!Game.IsComplete()) return false;
   Game.Playing = false;
   DGMain->Repaint();
+  // The preview keeps its look until it is next painted, but a screen
+  // reader hears at once that no piece is missing any more.
+  DGSub->AnnounceChangedNames();
   return true;
 }
 
@@ -72,4 +76,19 @@ void TFrmFR0010MN::SpbStartClick(TObject*) {
   bool canSelect = true;
   DGMainSelectCell(DGMain, DGMain->Col(), DGMain->Row(), canSelect);
   DGMain->Repaint();
+}
+
+// Numbers are spoken as the cells show them, from 1.
+QString TFrmFR0010MN::DGMainCellName(TObject*, int ACol, int ARow) {
+  const int piece = Game.PieceMap[static_cast<std::size_t>(Puzzle::CellIndex(ACol, ARow))];
+  if (Game.Playing && piece == Game.BlankPiece) return QStringLiteral("空きマス");
+  return QStringLiteral("ピース %1").arg(piece + 1);
+}
+
+QString TFrmFR0010MN::DGSubCellName(TObject*, int ACol, int ARow) {
+  const int home = Puzzle::CellIndex(ACol, ARow);
+  if (Game.Playing && home == Game.BlankPiece) {
+    return QStringLiteral("ピース %1 の場所（抜けたピース）").arg(home + 1);
+  }
+  return QStringLiteral("ピース %1 の場所").arg(home + 1);
 }

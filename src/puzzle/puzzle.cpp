@@ -3,6 +3,8 @@
 
 #include <bitset>
 #include <cassert>
+#include <cstdlib>
+#include <utility>
 
 #include "puzzle/random.h"
 
@@ -92,7 +94,29 @@ int Puzzle::ShufflePieces(std::int32_t seed) {
     used.set(piece);
     PieceMap[cell] = piece;
   }
+  if (!IsSolvable()) {
+    // One exchange flips the parity; the blank and its cell stay put.
+    const int last = blankCell == kCellCount - 1 ? kCellCount - 2 : kCellCount - 1;
+    const int before = blankCell >= kCellCount - 2 ? kCellCount - 3 : kCellCount - 2;
+    std::swap(PieceMap[before], PieceMap[last]);
+  }
   return draws;
+}
+
+bool Puzzle::IsSolvable() const {
+  // A permutation of n elements in c cycles is n - c transpositions.
+  std::bitset<kCellCount> seen;
+  int transpositions = 0;
+  for (int start = 0; start < kCellCount; ++start) {
+    for (int cell = start; !seen.test(cell); cell = PieceMap[cell]) {
+      seen.set(cell);
+      if (cell != start) ++transpositions;
+    }
+  }
+  const int blank = BlankCell();
+  const int distance = std::abs(blank % kBoardSide - HomeCol(BlankPiece)) +
+                       std::abs(blank / kBoardSide - HomeRow(BlankPiece));
+  return transpositions % 2 == distance % 2;
 }
 
 int Puzzle::BlankCell() const {

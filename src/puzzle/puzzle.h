@@ -52,8 +52,15 @@ class Puzzle {
 
   // Deals a new arrangement from the seed: one random piece is taken out as
   // BlankPiece and put in a random cell, every other cell gets a distinct
-  // piece. Leaves Playing alone. Returns how many numbers were drawn.
+  // piece. A deal that slides could never bring home gets its last two
+  // pieces exchanged. Leaves Playing alone. Returns how many numbers were
+  // drawn.
   int ShufflePieces(std::int32_t seed);
+
+  // Whether slides can bring every piece home: each slide exchanges two
+  // entries and moves the blank one step, so the map's parity and that of
+  // the blank's distance from its home change together and must agree.
+  bool IsSolvable() const;
 
   // The cell that holds BlankPiece.
   int BlankCell() const;

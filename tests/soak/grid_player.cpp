@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "forms/FR0010MN.h"
+#include "support/board_solver.h"
 
 namespace soak {
 namespace {
@@ -47,6 +48,18 @@ std::string GridPlayer::Play(int slides) {
     if (events_ % kEventsPerFlush == 0) QCoreApplication::processEvents();
   }
   return {};
+}
+
+std::string GridPlayer::PlayHome() {
+  if (std::string error = Resync(); !error.empty()) return error;
+  const auto moves = testsupport::SolveBoard(board_, window_->Game.BlankPiece);
+  if (!moves) return "the deal cannot be brought home:" + BoardText(board_);
+  for (int from : *moves) {
+    DoubleClick(from);
+    SlideInCopy(from);
+    if (std::string error = Check("a slide home"); !error.empty()) return error;
+  }
+  return window_->Game.Playing ? "the game goes on after every piece came home" : "";
 }
 
 GridPlayer::Action GridPlayer::NextAction() {

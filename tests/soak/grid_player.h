@@ -26,6 +26,11 @@ class GridPlayer {
   // string, or a description of the first broken rule.
   std::string Play(int slides);
 
+  // Plays the dealt game home by double-clicks on the pieces the board
+  // solver names, checking every slide, and leaves the board solved.
+  // Returns an empty string or the first broken rule.
+  std::string PlayHome();
+
   int Slides() const { return slides_; }
   int Events() const { return events_; }
   int Deals() const { return deals_; }

@@ -2,6 +2,8 @@
 // events, on a board that fits its grid and on one that scrolls, with the
 // board's rules checked after every event and resident memory watched.
 //
+// Whole games, too, from the deal to the last slide.
+//
 // TESSRA_SOAK_SLIDES sets how many slides each board gets (2500 by
 // default, 5000 in all); long runs raise it.
 #include <gtest/gtest.h>
@@ -54,6 +56,18 @@ TEST_F(SoakTest, SlidesOnABoardThatFitsItsGrid) { Soak(200, 150, 11); }
 // Pieces of 117 x 112: only part of the board is in view, so cells are
 // clicked half shown and the grid scrolls under the selection.
 TEST_F(SoakTest, SlidesOnABoardThatScrolls) { Soak(589, 564, 12); }
+
+// The clock-second-1 deal and deals with the blank in the last cells, each
+// played home by double-clicks on the board.
+TEST_F(SoakTest, DealsArePlayedHomeThroughTheGrid) {
+  Open(formtest::WriteBmp(dir_, "home.bmp", formtest::PatternPicture(200, 150)));
+  for (std::int64_t seconds : {1, 11, 18, 50}) {
+    Start(seconds);
+    GridPlayer player(window_, static_cast<std::uint64_t>(seconds));
+    ASSERT_EQ(player.PlayHome(), "") << "second " << seconds;
+    EXPECT_TRUE(window_->Game.IsComplete());
+  }
+}
 
 }  // namespace
 }  // namespace soak

@@ -1,0 +1,57 @@
+// drawgrid_access.cpp: the draw grid's side of what assistive technology
+// sees: cell names, the default action, and the events that keep a screen
+// reader's view of the current cell and of the names up to date.
+#include <QAccessible>
+#include <algorithm>
+
+#include "classlib/drawgrid.h"
+
+namespace classlib {
+namespace {
+
+void SendCellEvent(TDrawGrid* grid, int index, QAccessible::Event type) {
+  QAccessibleEvent event(grid, type);
+  event.setChild(index);
+  QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace
+
+QString TDrawGrid::CellName(int col, int row) {
+  const QString name = OnCellName ? OnCellName(this, col, row) : QString();
+  const auto index = static_cast<std::size_t>(row * ColCount() + col);
+  if (givenNames_.size() <= index) givenNames_.resize(index + 1);
+  // Kept non-null, so that an empty name counts as given.
+  givenNames_[index] = name.isNull() ? QStringLiteral("") : name;
+  return name;
+}
+
+void TDrawGrid::ActivateCell(int col, int row) {
+  if (!isEnabled()) return;
+  UserSelect(col, row);
+  if (OnDblClick) OnDblClick(this);
+}
+
+// The item views' way: the new cell is selected and, with the grid focused,
+// also the focus; the old cell is no longer selected.
+void TDrawGrid::AnnounceCurrentCell(int oldCol, int oldRow) {
+  if (!QAccessible::isActive()) return;
+  const int current = row_ * ColCount() + col_;
+  if (oldCol != col_ || oldRow != row_) {
+    SendCellEvent(this, oldRow * ColCount() + oldCol, QAccessible::SelectionRemove);
+    SendCellEvent(this, current, QAccessible::Selection);
+  }
+  if (hasFocus()) SendCellEvent(this, current, QAccessible::Focus);
+}
+
+void TDrawGrid::AnnounceChangedNames() {
+  if (!QAccessible::isActive()) return;
+  const int count = std::min(static_cast<int>(givenNames_.size()), ColCount() * RowCount());
+  for (int index = 0; index < count; ++index) {
+    const QString given = givenNames_[static_cast<std::size_t>(index)];
+    if (given.isNull() || CellName(index % ColCount(), index / ColCount()) == given) continue;
+    SendCellEvent(this, index, QAccessible::NameChanged);
+  }
+}
+
+}  // namespace classlib
