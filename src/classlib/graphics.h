@@ -1,6 +1,7 @@
 // graphics.h: colours, rectangles, canvases and bitmaps of the class library.
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -34,6 +35,8 @@ inline constexpr TColor clBlue = platform::Rgb(0, 0, 255);
 inline constexpr TColor clFuchsia = platform::Rgb(255, 0, 255);
 inline constexpr TColor clAqua = platform::Rgb(0, 255, 255);
 inline constexpr TColor clWhite = platform::Rgb(255, 255, 255);
+
+inline QColor ToQColor(TColor c) { return QColor::fromRgb(c); }
 
 // A drawing surface with a 1-pixel solid pen, a solid brush and a current
 // position. The canvas does not own its surface.

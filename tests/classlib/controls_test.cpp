@@ -1,7 +1,9 @@
-// controls_test.cpp: speed buttons, the exception report and modal forms.
+// controls_test.cpp: speed buttons, panel edges, the exception report and
+// modal forms.
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <vector>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -9,6 +11,7 @@
 #include "classlib/application.h"
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
+#include "classlib/panel.h"
 #include "classlib/speedbutton.h"
 #include "classlib/stdctrls.h"
 
@@ -53,6 +56,36 @@ TEST(SpeedButton, PaintsItsGlyphByStateAndClicksWhileEnabled) {
   EXPECT_EQ(greyed.pixel(8 + 12, 8 + 12), qRgb(255, 255, 255));
   QTest::mouseClick(&button, Qt::LeftButton);
   EXPECT_EQ(clicks, 1);
+}
+
+// The 3-D edges: a button's 2-pixel rim raised at rest and sunken while the
+// mouse holds it, and a panel's two 1-pixel bevels, each with the bottom and
+// right lines taking the corners.
+TEST(SpeedButton, RimAndPanelBevelsShadeTheirEdges) {
+  constexpr QRgb white = qRgb(255, 255, 255), grey = qRgb(128, 128, 128), dark = qRgb(64, 64, 64);
+  TSpeedButton button(nullptr);
+  button.resize(33, 33);
+  const QRgb face = button.palette().color(QPalette::Button).rgb();
+  const QImage up = button.grab().toImage();
+  EXPECT_EQ(std::vector<QRgb>({up.pixel(0, 0), up.pixel(32, 0), up.pixel(1, 1), up.pixel(31, 1),
+                               up.pixel(31, 31)}),
+            std::vector<QRgb>({white, dark, face, grey, grey}));
+  QTest::mousePress(&button, Qt::LeftButton);
+  const QImage down = button.grab().toImage();
+  QTest::mouseRelease(&button, Qt::LeftButton);
+  EXPECT_EQ(std::vector<QRgb>({down.pixel(0, 0), down.pixel(0, 32), down.pixel(1, 1),
+                               down.pixel(1, 31), down.pixel(31, 31)}),
+            std::vector<QRgb>({dark, white, grey, face, face}));
+
+  TPanel panel(nullptr);
+  panel.resize(20, 10);
+  panel.SetColor(clSilver);
+  panel.SetBevelOuter(TBevelCut::bvLowered);
+  panel.SetBevelInner(TBevelCut::bvRaised);
+  const QImage bevels = panel.grab().toImage();
+  EXPECT_EQ(std::vector<QRgb>({bevels.pixel(0, 0), bevels.pixel(19, 0), bevels.pixel(1, 1),
+                               bevels.pixel(18, 1), bevels.pixel(18, 8), bevels.pixel(2, 2)}),
+            std::vector<QRgb>({grey, white, white, grey, grey, clSilver}));
 }
 
 TEST(Application, TheExceptionReportAddsAFullStopUnderTheTitle) {
