@@ -53,8 +53,6 @@ void TApplication::Terminate() {
   QCoreApplication::quit();
 }
 
-void TApplication::ProcessMessages() { QCoreApplication::processEvents(); }
-
 bool TApplication::HookMessage(TMessage& message) {
   bool handled = false;
   if (OnMessage) OnMessage(message, handled);

@@ -51,7 +51,6 @@ class TApplication : public QObject {
   void Run();
   void Terminate();
   bool Terminated() const { return terminated_; }
-  void ProcessMessages();
 
   // How long a tool tip stays up, in milliseconds.
   int HintHidePause() const { return hintHidePause_; }

@@ -48,7 +48,6 @@ class TCanvas {
   void SetPenColor(TColor c) { penColor_ = c; }
   TColor BrushColor() const { return brushColor_; }
   void SetBrushColor(TColor c) { brushColor_ = c; }
-  TPoint PenPos() const { return penPos_; }
 
   void MoveTo(int x, int y) { penPos_ = {x, y}; }
   // Draws from the current position to (x, y), leaving that pixel out, and
@@ -59,7 +58,6 @@ class TCanvas {
   void FillRect(const TRect& r);
 
   HDC Handle() const { return surface_; }
-  void SetSurface(platform::Surface* surface) { surface_ = surface; }
 
  private:
   platform::Surface* surface_;
