@@ -32,8 +32,9 @@ bool TOpenDialog::Execute() {
   if (std::optional<TFileAnswer> answer = TakeFileAnswer()) {
     chosen = *answer;
   } else {
+    // The desktop's own dialog where the platform theme offers one (a GNOME
+    // or KDE session, the desktop portal), Qt's own otherwise.
     QFileDialog dialog(QApplication::activeWindow(), title_);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(NameFilters());

@@ -2,11 +2,18 @@
 // modal forms.
 #include <gtest/gtest.h>
 
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QImage>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <vector>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 
 #include "classlib/application.h"
 #include "classlib/modal.h"
@@ -103,6 +110,30 @@ TEST(Application, TheExceptionReportAddsAFullStopUnderTheTitle) {
   EXPECT_EQ(text, QStringLiteral("読めません."));
   EXPECT_EQ(caption, QStringLiteral("Tessra"));
   EXPECT_EQ(type, TMsgDlgType::mtError);
+}
+
+// Qt's own file dialog takes its texts from Qt's Japanese translation; with
+// the file missing it keeps its English ones.
+TEST(Application, TheToolkitsDialogsSpeakJapaneseFromQtsTranslation) {
+  const auto dialogTexts = [] {
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    return QStringList{dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text(),
+                       buttons->button(QDialogButtonBox::Open)->text(),
+                       buttons->button(QDialogButtonBox::Cancel)->text(),
+                       dialog.findChild<QWidget*>(QStringLiteral("backButton"))->toolTip()};
+  };
+  QTemporaryDir noTranslations;
+  EXPECT_FALSE(Application->SetToolkitLanguage(QStringLiteral("ja"), noTranslations.path()));
+  EXPECT_EQ(dialogTexts().value(1), QStringLiteral("&Open"));
+  ASSERT_TRUE(Application->SetToolkitLanguage(
+      QStringLiteral("ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+      << "Qt's translations (Debian package qt6-translations-l10n) are missing";
+  EXPECT_EQ(dialogTexts(), QStringList({QStringLiteral("アドレス:"), QStringLiteral("開く(&O)"),
+                                        QStringLiteral("キャンセル"), QStringLiteral("戻る")}));
+  qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
+  QLocale::setDefault(QLocale::system());
 }
 
 TEST(Form, ModalLoopsEndByButtonOrByClosing) {

@@ -36,6 +36,8 @@ for lib in libqt6widgets6 libqt6gui6 libqt6core6; do
 done
 field Recommends | grep -q 'fonts-ipafont-gothic | fonts-noto-cjk' ||
   fail "Recommends lacks a Japanese Gothic font: '$(field Recommends)'"
+field Recommends | grep -q '\bqt6-translations-l10n\b' ||
+  fail "Recommends lacks Qt's translations: '$(field Recommends)'"
 
 dpkg-deb -x "$deb" "$work/root"
 check_tree "$work/root/usr" "$appId" "$iconName"
