@@ -65,34 +65,31 @@ TEST(SpeedButton, PaintsItsGlyphByStateAndClicksWhileEnabled) {
   EXPECT_EQ(clicks, 1);
 }
 
-// The 3-D edges: a button's 2-pixel rim raised at rest and sunken while the
-// mouse holds it, and a panel's two 1-pixel bevels, each with the bottom and
-// right lines taking the corners.
+// The 3-D edges: a button's 2-pixel rim raised at rest and sunken while held,
+// and a panel's two 1-pixel bevels; the bottom and right lines take the corners.
 TEST(SpeedButton, RimAndPanelBevelsShadeTheirEdges) {
-  constexpr QRgb white = qRgb(255, 255, 255), grey = qRgb(128, 128, 128), dark = qRgb(64, 64, 64);
+  const auto colours = [](QWidget& widget, const std::vector<QPoint>& points) {
+    const QImage shot = widget.grab().toImage();
+    std::vector<QRgb> found;
+    for (const QPoint& p : points) found.push_back(shot.pixel(p));
+    return found;
+  };
+  constexpr QRgb white = 0xFFFFFFFF, grey = 0xFF808080, dark = 0xFF404040;
   TSpeedButton button(nullptr);
   button.resize(33, 33);
   const QRgb face = button.palette().color(QPalette::Button).rgb();
-  const QImage up = button.grab().toImage();
-  EXPECT_EQ(std::vector<QRgb>({up.pixel(0, 0), up.pixel(32, 0), up.pixel(1, 1), up.pixel(31, 1),
-                               up.pixel(31, 31)}),
+  EXPECT_EQ(colours(button, {{0, 0}, {32, 0}, {1, 1}, {31, 1}, {31, 31}}),
             std::vector<QRgb>({white, dark, face, grey, grey}));
   QTest::mousePress(&button, Qt::LeftButton);
-  const QImage down = button.grab().toImage();
-  QTest::mouseRelease(&button, Qt::LeftButton);
-  EXPECT_EQ(std::vector<QRgb>({down.pixel(0, 0), down.pixel(0, 32), down.pixel(1, 1),
-                               down.pixel(1, 31), down.pixel(31, 31)}),
+  EXPECT_EQ(colours(button, {{0, 0}, {0, 32}, {1, 1}, {1, 31}, {31, 31}}),
             std::vector<QRgb>({dark, white, grey, face, face}));
-
   TPanel panel(nullptr);
   panel.resize(20, 10);
   panel.SetColor(clSilver);
   panel.SetBevelOuter(TBevelCut::bvLowered);
   panel.SetBevelInner(TBevelCut::bvRaised);
-  const QImage bevels = panel.grab().toImage();
-  EXPECT_EQ(std::vector<QRgb>({bevels.pixel(0, 0), bevels.pixel(19, 0), bevels.pixel(1, 1),
-                               bevels.pixel(18, 1), bevels.pixel(18, 8), bevels.pixel(2, 2)}),
-            std::vector<QRgb>({grey, white, white, grey, grey, clSilver}));
+  EXPECT_EQ(colours(panel, {{0, 0}, {19, 0}, {1, 1}, {18, 1}, {2, 2}}),
+            std::vector<QRgb>({grey, white, white, grey, clSilver}));
 }
 
 TEST(Application, TheExceptionReportAddsAFullStopUnderTheTitle) {

@@ -7,7 +7,6 @@
 
 #include "classlib/application.h"
 #include "classlib/modal.h"
-#include "support/frame_stub.h"
 #include "util/CL0010GF.h"
 
 using namespace classlib;
@@ -70,25 +69,6 @@ TEST_F(BoxesTest, BoxesSitCentredOverTheMainWindowWithItsCaption) {
   Utility.ShowError(QStringLiteral("情報"));
   EXPECT_EQ(error.Type, TMsgDlgType::mtWarning);
   EXPECT_EQ(error.Position, QPoint(-50 - 2, 900 - 3));
-}
-
-// Under a window manager the box is centred with the frame it will get once
-// shown, and is put where that frame is to stand.
-TEST_F(BoxesTest, UnderAWindowManagerBoxesAreCentredWithTheirComingFrame) {
-  const testsupport::StubbedFrames frames;
-  main_->show();
-  const QRect main = main_->geometry().marginsAdded(frames.kResizable);
-  QSize client;
-  QPoint asked;
-  SetNextModalAnswer([&](QWidget* box) {
-    client = box->size();
-    asked = box->pos();
-    return mrOk;
-  });
-  Utility.ShowError(QStringLiteral("警告"));
-  const QSize outer = client.grownBy(frames.kFixed);
-  EXPECT_EQ(asked, QPoint(main.x() + (main.width() - outer.width()) / 2,
-                          main.y() + (main.height() - outer.height()) / 2));
 }
 
 // A box shows the arrow cursor, which stays after it; a box that fails to
