@@ -8,7 +8,6 @@
 #include "classlib/application.h"
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
-#include "classlib/opendialog.h"
 #include "puzzle/puzzle.h"
 
 using namespace classlib;
@@ -37,7 +36,6 @@ QString WritePatternBmp(const QTemporaryDir& dir, int width, int height) {
 
 BenchWindow::BenchWindow(WindowSize size) {
   ClearModalAnswers();
-  TOpenDialog::ClearAnswers();
   Application->SetTitle(QStringLiteral("Tessra"));
   Application->CreateForm(FrmFR0010MN);
   window_ = FrmFR0010MN;
@@ -53,7 +51,6 @@ BenchWindow::BenchWindow(WindowSize size) {
 BenchWindow::~BenchWindow() {
   Application->DestroyForms();
   ClearModalAnswers();
-  TOpenDialog::ClearAnswers();
 }
 
 bool BenchWindow::Open(const QString& path, QString* refusal) {
@@ -62,7 +59,7 @@ bool BenchWindow::Open(const QString& path, QString* refusal) {
     if (refusal != nullptr && message != nullptr) *refusal = message->Text();
     return mrOk;
   });
-  TOpenDialog::SetNextAnswer(path);
+  SetNextModalAnswer(path);
   window_->MnuOpenClick(window_->SpbOpen);
   ClearModalAnswers();
   QCoreApplication::processEvents();

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCursor>
 #include <QIcon>
+#include <QLocale>
+#include <QTranslator>
 
 #include "classlib/form.h"
 #include "classlib/msgdialog.h"
@@ -37,6 +39,18 @@ void TApplication::SetTitle(const QString& title) {
 
 void TApplication::SetIcon(const QIcon& icon) { QApplication::setWindowIcon(icon); }
 
+bool TApplication::SetToolkitLanguage(const QString& language, const QString& translations) {
+  QLocale::setDefault(QLocale(language));
+  // The one file by its name: no search through the system's locale names.
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  if (!translator->load(QStringLiteral("qtbase_") + language, translations)) {
+    delete translator;
+    return false;
+  }
+  QCoreApplication::installTranslator(translator);
+  return true;
+}
+
 void TApplication::AdoptForm(TForm* form) {
   if (mainForm_ == nullptr) mainForm_ = form;
 }
@@ -52,8 +66,6 @@ void TApplication::Terminate() {
   terminated_ = true;
   QCoreApplication::quit();
 }
-
-void TApplication::ProcessMessages() { QCoreApplication::processEvents(); }
 
 bool TApplication::HookMessage(TMessage& message) {
   bool handled = false;

@@ -36,6 +36,13 @@ class TApplication : public QObject {
   void SetTitle(const QString& title);
   // The icon every window of the program shows unless it has its own.
   void SetIcon(const QIcon& icon);
+  // Makes the toolkit's own texts speak `language`, such as "ja", whatever
+  // the system's language: the labels, buttons and tips of its dialogs from
+  // its one translation file in `translations`, and the names it has from
+  // the system, such as file kinds, through the default locale. Returns
+  // false when the file is missing or unreadable; the dialogs then keep the
+  // toolkit's English texts.
+  bool SetToolkitLanguage(const QString& language, const QString& translations);
 
   // Creates a form of class T, stores it in `ref`; the first form so created
   // becomes the main form. The application owns its forms.
@@ -51,7 +58,6 @@ class TApplication : public QObject {
   void Run();
   void Terminate();
   bool Terminated() const { return terminated_; }
-  void ProcessMessages();
 
   // How long a tool tip stays up, in milliseconds.
   int HintHidePause() const { return hintHidePause_; }

@@ -8,20 +8,16 @@
 #include <algorithm>
 
 #include "classlib/accessible.h"
+#include "classlib/bevels.h"
 #include "classlib/exception.h"
 #include "platform/raster.h"
 
 namespace classlib {
 namespace {
 
-// The sunken 3-D edge around the client area, two rings of one pixel each.
-constexpr TColor kEdgeShadow = platform::Rgb(128, 128, 128);  // outer, top-left
-constexpr TColor kEdgeHighlight = platform::Rgb(255, 255, 255);  // outer, bottom-right
-constexpr TColor kEdgeDarkShadow = platform::Rgb(64, 64, 64);  // inner, top-left
-constexpr TColor kEdgeLight = platform::Rgb(212, 208, 200);  // inner, bottom-right
-constexpr TColor kFace = kEdgeLight;  // the square between two scroll bars
-
-QColor ToQColor(TColor c) { return QColor::fromRgb(c); }
+// The face of the border's inner light line and of the square between two
+// scroll bars.
+constexpr TColor kFace = platform::Rgb(212, 208, 200);
 
 }  // namespace
 
@@ -305,14 +301,7 @@ void TDrawGrid::PaintBorder() {
   QPainter painter(this);
   const int w = width();
   const int h = height();
-  painter.fillRect(0, 0, w - 1, 1, ToQColor(kEdgeShadow));
-  painter.fillRect(0, 0, 1, h - 1, ToQColor(kEdgeShadow));
-  painter.fillRect(0, h - 1, w, 1, ToQColor(kEdgeHighlight));
-  painter.fillRect(w - 1, 0, 1, h, ToQColor(kEdgeHighlight));
-  painter.fillRect(1, 1, w - 3, 1, ToQColor(kEdgeDarkShadow));
-  painter.fillRect(1, 1, 1, h - 3, ToQColor(kEdgeDarkShadow));
-  painter.fillRect(1, h - 2, w - 2, 1, ToQColor(kEdgeLight));
-  painter.fillRect(w - 2, 1, 1, h - 2, ToQColor(kEdgeLight));
+  DrawEdge(painter, rect(), TEdge::FieldSunken, EdgePalette(kFace));
   const Layout layout = ComputeLayout();
   if (layout.HorzBar && layout.VertBar) {
     const int frame = frameWidth();

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
 
 #include "classlib/application.h"
 #include "classlib/controls.h"
@@ -14,6 +15,21 @@
 
 namespace classlib {
 namespace {
+
+std::function<QMargins(const QWidget*)>& StubbedMargins() {
+  static std::function<QMargins(const QWidget*)> margins;
+  return margins;
+}
+
+QMargins ShownFrameMargins(const QWidget* window) {
+  if (StubbedMargins()) return StubbedMargins()(window);
+  const QRect frame = window->frameGeometry();
+  const QRect client = window->geometry();
+  return {client.left() - frame.left(), client.top() - frame.top(),
+          frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+bool IsFixedSize(const QWidget* window) { return window->minimumSize() == window->maximumSize(); }
 
 // The form's client area: places its aligned children whenever it is resized.
 class ClientArea : public QWidget {
@@ -43,10 +59,35 @@ void TForm::DoDestroy() {
   if (OnDestroy) OnDestroy(this);
 }
 
-int TForm::Left() const { return frameGeometry().x(); }
-int TForm::Top() const { return frameGeometry().y(); }
-int TForm::Width() const { return frameGeometry().width(); }
-int TForm::Height() const { return frameGeometry().height(); }
+int TForm::Left() const { return OuterRect().x(); }
+int TForm::Top() const { return OuterRect().y(); }
+int TForm::Width() const { return OuterRect().width(); }
+int TForm::Height() const { return OuterRect().height(); }
+
+QRect TForm::OuterRect() const {
+  if (isVisible()) return geometry().marginsAdded(FrameMargins());
+  // Moving a window that was never shown places its frame (the window
+  // manager is asked to keep the frame's corner where it was put).
+  return {pos(), size().grownBy(FrameMargins())};
+}
+
+QMargins TForm::FrameMargins() const {
+  if (isVisible()) return ShownFrameMargins(this);
+  const TForm* main = Application->MainForm();
+  if (main == nullptr || main == this || !main->isVisible()) return {};
+  QMargins margins = ShownFrameMargins(main);
+  // Some window managers put a resize grip along a resizable window's bottom
+  // edge; a fixed-size box gets none, and its bottom edge is as wide as its
+  // sides.
+  if (IsFixedSize(this) && !IsFixedSize(main)) {
+    margins.setBottom(std::min(margins.bottom(), margins.left()));
+  }
+  return margins;
+}
+
+void TForm::StubFrameMargins(std::function<QMargins(const QWidget* window)> margins) {
+  StubbedMargins() = std::move(margins);
+}
 void TForm::SetLeft(int left) { move(left, Top()); }
 void TForm::SetTop(int top) { move(Left(), top); }
 

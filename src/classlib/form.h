@@ -2,9 +2,11 @@
 // modal showing, and the creation and destruction events.
 #pragma once
 
+#include <QMargins>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 #include "classlib/messages.h"
 
@@ -26,13 +28,22 @@ class TForm : public QWidget {
   // The client area that the components are placed in, below the menu bar.
   QWidget* Client() const { return client_; }
 
-  // Outer position and size, frame and title bar included where the window
-  // system tells them; before the window is shown, the frame is not known
-  // and these are the window's own.
+  // Outer position and size, frame and title bar included. Before a form is
+  // shown its frame is not known yet; these then count the frame that
+  // FrameMargins expects, and the position is where the frame will stand.
   int Left() const;
   int Top() const;
   int Width() const;
   int Height() const;
+  QRect OuterRect() const;
+  // The window system's frame on each side. A shown form has its own. One
+  // not shown yet is expected to get a frame like the shown main form's,
+  // the same window manager drawing both; with no window manager, or no
+  // main form on screen, there is none.
+  QMargins FrameMargins() const;
+  // Test seam: while set, the function gives the margins of every shown form
+  // in place of the window system; an empty function gives them back to it.
+  static void StubFrameMargins(std::function<QMargins(const QWidget* window)> margins);
   void SetLeft(int left);
   void SetTop(int top);
   // Sets the client area's size (the menu bar comes on top of it).

@@ -1,6 +1,7 @@
 // graphics.h: colours, rectangles, canvases and bitmaps of the class library.
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -35,6 +36,8 @@ inline constexpr TColor clFuchsia = platform::Rgb(255, 0, 255);
 inline constexpr TColor clAqua = platform::Rgb(0, 255, 255);
 inline constexpr TColor clWhite = platform::Rgb(255, 255, 255);
 
+inline QColor ToQColor(TColor c) { return QColor::fromRgb(c); }
+
 // A drawing surface with a 1-pixel solid pen, a solid brush and a current
 // position. The canvas does not own its surface.
 class TCanvas {
@@ -45,7 +48,6 @@ class TCanvas {
   void SetPenColor(TColor c) { penColor_ = c; }
   TColor BrushColor() const { return brushColor_; }
   void SetBrushColor(TColor c) { brushColor_ = c; }
-  TPoint PenPos() const { return penPos_; }
 
   void MoveTo(int x, int y) { penPos_ = {x, y}; }
   // Draws from the current position to (x, y), leaving that pixel out, and
@@ -56,7 +58,6 @@ class TCanvas {
   void FillRect(const TRect& r);
 
   HDC Handle() const { return surface_; }
-  void SetSurface(platform::Surface* surface) { surface_ = surface; }
 
  private:
   platform::Surface* surface_;

@@ -1,8 +1,11 @@
 // modal.h: the seam through which every modal window is shown, so that a test
-// can answer a box or dialog ahead of time instead of leaving it blocking.
+// can answer a box, a form or the file dialog ahead of time instead of leaving
+// it blocking.
 #pragma once
 
+#include <QString>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -12,15 +15,23 @@ inline constexpr int mrNone = 0;
 inline constexpr int mrOk = 1;
 inline constexpr int mrCancel = 2;
 
-// Receives the window, placed and captioned, in place of its modal loop, and
-// returns the modal result.
+// Receives a form or box, placed and captioned, in place of its modal loop,
+// and returns the modal result.
 using TModalAnswer = std::function<int(QWidget* window)>;
+// The file the file dialog returns in place of the player's choice; nothing
+// for a cancelled dialog.
+using TFileAnswer = std::optional<QString>;
 
-// Queues an answer for the next modal window; answers are used in order.
+// Queue an answer for a coming modal window. Answers wait in one queue: each
+// window takes the earliest one of its own kind, so a test may queue the
+// answer to a box before the file name whose opening brings the box up.
 void SetNextModalAnswer(TModalAnswer answer);
+void SetNextModalAnswer(TFileAnswer fileName);
 // Drops answers that were never used; returns how many there were.
 int ClearModalAnswers();
-// Takes the next queued answer, or an empty function when none is queued.
-TModalAnswer TakeModalAnswer();
+
+// For the windows themselves: the next queued answer of the kind, if any.
+TModalAnswer TakeModalAnswer();  // empty when none is queued
+std::optional<TFileAnswer> TakeFileAnswer();
 
 }  // namespace classlib

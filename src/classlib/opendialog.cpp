@@ -4,29 +4,12 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <deque>
+
+#include "classlib/modal.h"
 
 namespace classlib {
-namespace {
-
-std::deque<std::optional<QString>>& Answers() {
-  static std::deque<std::optional<QString>> answers;
-  return answers;
-}
-
-}  // namespace
 
 TOpenDialog::TOpenDialog(QObject* owner) : QObject(owner) {}
-
-void TOpenDialog::SetNextAnswer(std::optional<QString> answer) {
-  Answers().push_back(std::move(answer));
-}
-
-int TOpenDialog::ClearAnswers() {
-  const int count = static_cast<int>(Answers().size());
-  Answers().clear();
-  return count;
-}
 
 QStringList TOpenDialog::NameFilters() const {
   const QStringList parts = filter_.split(QLatin1Char('|'));
@@ -45,13 +28,13 @@ QStringList TOpenDialog::NameFilters() const {
 }
 
 bool TOpenDialog::Execute() {
-  std::optional<QString> chosen;
-  if (!Answers().empty()) {
-    chosen = Answers().front();
-    Answers().pop_front();
+  TFileAnswer chosen;
+  if (std::optional<TFileAnswer> answer = TakeFileAnswer()) {
+    chosen = *answer;
   } else {
+    // The desktop's own dialog where the platform theme offers one (a GNOME
+    // or KDE session, the desktop portal), Qt's own otherwise.
     QFileDialog dialog(QApplication::activeWindow(), title_);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(NameFilters());

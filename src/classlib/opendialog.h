@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QString>
-#include <optional>
 
 namespace classlib {
 
@@ -23,16 +22,12 @@ class TOpenDialog : public QObject {
   void SetFileName(const QString& fileName) { fileName_ = fileName; }
 
   // Shows the dialog; returns true when an existing file was chosen, which
-  // FileName then holds. A queued test answer takes the dialog's place.
+  // FileName then holds. A queued file answer (modal.h) takes the dialog's
+  // place.
   bool Execute();
 
   // The filter as Qt's dialog takes it: one "description (patterns)" each.
   QStringList NameFilters() const;
-
-  // Answers the next Execute: a file name, or nothing for a cancelled dialog.
-  static void SetNextAnswer(std::optional<QString> answer);
-  // Drops answers that were never used; returns how many there were.
-  static int ClearAnswers();
 
  private:
   QString title_;

@@ -3,28 +3,19 @@
 
 #include <QPainter>
 
+#include "classlib/bevels.h"
 #include "classlib/controls.h"
 
 namespace classlib {
 namespace {
 
-QColor ToQColor(TColor c) { return QColor::fromRgb(c); }
+void DrawBevel(QPainter& painter, const QRect& r, TBevelCut cut, const QPalette& edges) {
+  if (cut == TBevelCut::bvNone) return;
+  DrawEdge(painter, r, cut == TBevelCut::bvRaised ? TEdge::PanelRaised : TEdge::PanelLowered,
+           edges);
+}
 
 }  // namespace
-
-void DrawEdge(QPainter& painter, const QRect& r, TBevelCut cut) {
-  if (cut == TBevelCut::bvNone || r.width() <= 0 || r.height() <= 0) return;
-  const QColor light = ToQColor(clWhite);
-  const QColor dark = ToQColor(clGray);
-  const QColor topLeft = cut == TBevelCut::bvRaised ? light : dark;
-  const QColor bottomRight = cut == TBevelCut::bvRaised ? dark : light;
-  const int right = r.x() + r.width() - 1;
-  const int bottom = r.y() + r.height() - 1;
-  painter.fillRect(r.x(), r.y(), r.width(), 1, topLeft);
-  painter.fillRect(r.x(), r.y(), 1, r.height(), topLeft);
-  painter.fillRect(r.x(), bottom, r.width(), 1, bottomRight);
-  painter.fillRect(right, r.y(), 1, r.height(), bottomRight);
-}
 
 TPanel::TPanel(QWidget* parent) : QWidget(parent) {}
 
@@ -60,9 +51,10 @@ QRect TPanel::ClientRect() const {
 void TPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), ToQColor(Color()));
-  DrawEdge(painter, rect(), bevelOuter_);
+  const QPalette edges = EdgePalette(Color());
+  DrawBevel(painter, rect(), bevelOuter_, edges);
   const int inset = bevelOuter_ != TBevelCut::bvNone ? 1 : 0;
-  DrawEdge(painter, rect().adjusted(inset, inset, -inset, -inset), bevelInner_);
+  DrawBevel(painter, rect().adjusted(inset, inset, -inset, -inset), bevelInner_, edges);
 }
 
 void TPanel::resizeEvent(QResizeEvent*) { ArrangeAlignedChildren(this, ClientRect()); }
@@ -71,8 +63,9 @@ TBevel::TBevel(QWidget* parent) : QWidget(parent) {}
 
 void TBevel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(0, 0, 1, height(), ToQColor(clGray));
-  painter.fillRect(1, 0, 1, height(), ToQColor(clWhite));
+  const QPalette edges = EdgePalette(palette().color(QPalette::Button));
+  painter.fillRect(0, 0, 1, height(), edges.color(QPalette::Dark));
+  painter.fillRect(1, 0, 1, height(), edges.color(QPalette::Light));
 }
 
 }  // namespace classlib

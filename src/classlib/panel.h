@@ -54,8 +54,4 @@ class TBevel : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 };
 
-// Draws a 1-pixel 3-D edge just inside `r`: raised is light at the top and
-// left and dark at the bottom and right, lowered the other way round.
-void DrawEdge(QPainter& painter, const QRect& r, TBevelCut cut);
-
 }  // namespace classlib

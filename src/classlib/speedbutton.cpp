@@ -6,6 +6,7 @@
 #include <QToolTip>
 
 #include "classlib/application.h"
+#include "classlib/bevels.h"
 #include "platform/qimage_bridge.h"
 #include "platform/raster.h"
 
@@ -21,27 +22,6 @@ QImage ToArgb(const platform::MaskedGlyph& glyph) {
     }
   }
   return image;
-}
-
-void DrawButtonFrame(QPainter& p, const QRect& r, const QColor& face, bool down) {
-  // A 2-pixel 3-D edge: raised at rest, sunken while pressed.
-  const QColor white(255, 255, 255), grey(128, 128, 128), dark(64, 64, 64);
-  const QColor& light = face;
-  const int right = r.width() - 1, bottom = r.height() - 1;
-  const auto hLine = [&](int x0, int x1, int y, const QColor& c) { p.fillRect(x0, y, x1 - x0 + 1, 1, c); };
-  const auto vLine = [&](int x, int y0, int y1, const QColor& c) { p.fillRect(x, y0, 1, y1 - y0 + 1, c); };
-  const QColor& outerTL = down ? dark : white;
-  const QColor& outerBR = down ? white : dark;
-  const QColor& innerTL = down ? grey : light;
-  const QColor& innerBR = down ? light : grey;
-  hLine(0, right, 0, outerTL);
-  vLine(0, 0, bottom, outerTL);
-  hLine(0, right, bottom, outerBR);
-  vLine(right, 0, bottom, outerBR);
-  hLine(1, right - 1, 1, innerTL);
-  vLine(1, 1, bottom - 1, innerTL);
-  hLine(1, right - 1, bottom - 1, innerBR);
-  vLine(right - 1, 1, bottom - 1, innerBR);
 }
 
 }  // namespace
@@ -81,7 +61,7 @@ void TSpeedButton::paintEvent(QPaintEvent*) {
   const QColor face = palette().color(QPalette::Button);
   p.fillRect(rect(), face);
   const bool down = isDown() || isChecked();
-  DrawButtonFrame(p, rect(), face, down);
+  DrawEdge(p, rect(), down ? TEdge::ButtonDown : TEdge::ButtonRaised, EdgePalette(face));
   const QImage& image = isEnabled() ? glyph_ : disabled_;
   if (image.isNull()) return;
   const int offset = down ? 1 : 0;

@@ -18,8 +18,6 @@ class TSpeedButton : public QAbstractButton {
   // The glyph's bottom-left pixel gives its transparent colour. The greyed
   // form shown while the button is disabled is derived from the glyph.
   void SetGlyph(const QImage& glyph);
-  const QImage& GlyphImage() const { return glyph_; }
-  const QImage& DisabledImage() const { return disabled_; }
 
   QString Hint() const { return hint_; }
   // The button shows no text, so its tip is also its name for screen readers.

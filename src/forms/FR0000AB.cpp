@@ -1,11 +1,10 @@
 // FR0000AB.cpp: the About box.
 #include "forms/FR0000AB.h"
 
-#include <QFont>
-
 #include "classlib/controls.h"
 #include "classlib/modal.h"
 #include "forms/FR0010MN.h"
+#include "forms/gothicfont.h"
 #include "util/CL0010GF.h"
 
 using namespace classlib;
@@ -13,14 +12,6 @@ using namespace classlib;
 TFrmFR0000AB* FrmFR0000AB = nullptr;
 
 namespace {
-
-QFont GothicFont(int pixelSize) {
-  QFont font;
-  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                    QStringLiteral("IPA Pゴシック"), QStringLiteral("sans-serif")});
-  font.setPixelSize(pixelSize);
-  return font;
-}
 
 TLabel* MakeNoticeLabel(QWidget* parent, int top, const QString& text) {
   auto* label = new TLabel(parent);

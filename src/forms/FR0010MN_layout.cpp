@@ -1,10 +1,10 @@
 // FR0010MN_layout.cpp: the main window's components, menu and event bindings,
 // as the window stands before any handler has run.
-#include <QFont>
 #include <QImage>
 
 #include "classlib/controls.h"
 #include "forms/FR0010MN.h"
+#include "forms/gothicfont.h"
 
 using namespace classlib;
 
@@ -58,12 +58,7 @@ TDrawGrid* MakeGrid(QWidget* parent, int left, int top, int width, int height,
 }  // namespace
 
 void TFrmFR0010MN::BuildLayout() {
-  QFont font;
-  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                    QStringLiteral("IPA Pゴシック"), QStringLiteral("Noto Sans CJK JP"),
-                    QStringLiteral("VL PGothic"), QStringLiteral("sans-serif")});
-  font.setPixelSize(12);
-  setFont(font);
+  setFont(GothicFont(12));
   QWidget* client = Client();
 
   PnlTop = new TPanel(client);

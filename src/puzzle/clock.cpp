@@ -16,8 +16,4 @@ std::int32_t SeedFromSeconds(std::int64_t seconds) {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(seconds));
 }
 
-std::int32_t CurrentTimeSeed() {
-  return SeedFromSeconds(SystemSeconds());
-}
-
 }  // namespace puzzle

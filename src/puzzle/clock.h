@@ -18,7 +18,4 @@ std::int64_t SystemSeconds();
 // Two deals within the same second get the same seed.
 std::int32_t SeedFromSeconds(std::int64_t seconds);
 
-// The seed for a deal started now.
-std::int32_t CurrentTimeSeed();
-
 }  // namespace puzzle

@@ -60,10 +60,6 @@ int Puzzle::NeighbourCandidates(int col, int row,
   return count;
 }
 
-int Puzzle::TargetCell(int cell, Neighbour step) {
-  return cell + step.DeltaCol + step.DeltaRow * kBoardSide;
-}
-
 bool Puzzle::IsComplete() const {
   for (int cell = 0; cell < kCellCount; ++cell) {
     if (PieceMap[cell] != cell) {

@@ -44,9 +44,6 @@ class Puzzle {
   static int NeighbourCandidates(int col, int row,
                                  std::array<Neighbour, 4>& out);
 
-  // The cell a neighbour step leads to from cell.
-  static int TargetCell(int cell, Neighbour step);
-
   // True when every cell holds its own piece, the blank piece's home included.
   bool IsComplete() const;
 

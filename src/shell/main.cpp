@@ -3,6 +3,7 @@
 // still read its own options from it).
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 
 #include "classlib/application.h"
 #include "classlib/exception.h"
@@ -17,6 +18,10 @@ int main(int argc, char** argv) {
   try {
     classlib::Application->Initialize(argc, argv);
     classlib::Application->SetTitle("Tessra");
+    // The toolkit's own dialogs in Japanese like the rest; without the file
+    // they stay in English.
+    classlib::Application->SetToolkitLanguage(
+        QStringLiteral("ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QIcon icon(QStringLiteral(":/mainicon16.xpm"));
     icon.addFile(QStringLiteral(":/mainicon32.xpm"));
     icon.addFile(QStringLiteral(":/mainicon48.xpm"));

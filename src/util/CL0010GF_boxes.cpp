@@ -17,7 +17,12 @@ QPoint CentredOver(const QRect& over, const QSize& size) {
           over.y() + (over.height() - size.height()) / 2};
 }
 
-QRect OuterRect(const QWidget* window) { return window->frameGeometry(); }
+// Frame included; for a form not shown yet, the frame it is expected to get,
+// so that it stands where it should from the moment it appears.
+QRect OuterRect(const QWidget* window) {
+  if (const auto* form = qobject_cast<const TForm*>(window)) return form->OuterRect();
+  return window->frameGeometry();
+}
 
 }  // namespace
 

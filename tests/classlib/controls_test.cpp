@@ -1,14 +1,24 @@
-// controls_test.cpp: speed buttons, the exception report and modal forms.
+// controls_test.cpp: speed buttons, panel edges, the exception report and
+// modal forms.
 #include <gtest/gtest.h>
 
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QImage>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <vector>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 
 #include "classlib/application.h"
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
+#include "classlib/panel.h"
 #include "classlib/speedbutton.h"
 #include "classlib/stdctrls.h"
 
@@ -55,6 +65,33 @@ TEST(SpeedButton, PaintsItsGlyphByStateAndClicksWhileEnabled) {
   EXPECT_EQ(clicks, 1);
 }
 
+// The 3-D edges: a button's 2-pixel rim raised at rest and sunken while held,
+// and a panel's two 1-pixel bevels; the bottom and right lines take the corners.
+TEST(SpeedButton, RimAndPanelBevelsShadeTheirEdges) {
+  const auto colours = [](QWidget& widget, const std::vector<QPoint>& points) {
+    const QImage shot = widget.grab().toImage();
+    std::vector<QRgb> found;
+    for (const QPoint& p : points) found.push_back(shot.pixel(p));
+    return found;
+  };
+  constexpr QRgb white = 0xFFFFFFFF, grey = 0xFF808080, dark = 0xFF404040;
+  TSpeedButton button(nullptr);
+  button.resize(33, 33);
+  const QRgb face = button.palette().color(QPalette::Button).rgb();
+  EXPECT_EQ(colours(button, {{0, 0}, {32, 0}, {1, 1}, {31, 1}, {31, 31}}),
+            std::vector<QRgb>({white, dark, face, grey, grey}));
+  QTest::mousePress(&button, Qt::LeftButton);
+  EXPECT_EQ(colours(button, {{0, 0}, {0, 32}, {1, 1}, {1, 31}, {31, 31}}),
+            std::vector<QRgb>({dark, white, grey, face, face}));
+  TPanel panel(nullptr);
+  panel.resize(20, 10);
+  panel.SetColor(clSilver);
+  panel.SetBevelOuter(TBevelCut::bvLowered);
+  panel.SetBevelInner(TBevelCut::bvRaised);
+  EXPECT_EQ(colours(panel, {{0, 0}, {19, 0}, {1, 1}, {18, 1}, {2, 2}}),
+            std::vector<QRgb>({grey, white, white, grey, clSilver}));
+}
+
 TEST(Application, TheExceptionReportAddsAFullStopUnderTheTitle) {
   Application->SetTitle(QStringLiteral("Tessra"));
   QString text, caption;
@@ -70,6 +107,30 @@ TEST(Application, TheExceptionReportAddsAFullStopUnderTheTitle) {
   EXPECT_EQ(text, QStringLiteral("読めません."));
   EXPECT_EQ(caption, QStringLiteral("Tessra"));
   EXPECT_EQ(type, TMsgDlgType::mtError);
+}
+
+// Qt's own file dialog takes its texts from Qt's Japanese translation; with
+// the file missing it keeps its English ones.
+TEST(Application, TheToolkitsDialogsSpeakJapaneseFromQtsTranslation) {
+  const auto dialogTexts = [] {
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    return QStringList{dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text(),
+                       buttons->button(QDialogButtonBox::Open)->text(),
+                       buttons->button(QDialogButtonBox::Cancel)->text(),
+                       dialog.findChild<QWidget*>(QStringLiteral("backButton"))->toolTip()};
+  };
+  QTemporaryDir noTranslations;
+  EXPECT_FALSE(Application->SetToolkitLanguage(QStringLiteral("ja"), noTranslations.path()));
+  EXPECT_EQ(dialogTexts().value(1), QStringLiteral("&Open"));
+  ASSERT_TRUE(Application->SetToolkitLanguage(
+      QStringLiteral("ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+      << "Qt's translations (Debian package qt6-translations-l10n) are missing";
+  EXPECT_EQ(dialogTexts(), QStringList({QStringLiteral("アドレス:"), QStringLiteral("開く(&O)"),
+                                        QStringLiteral("キャンセル"), QStringLiteral("戻る")}));
+  qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
+  QLocale::setDefault(QLocale::system());
 }
 
 TEST(Form, ModalLoopsEndByButtonOrByClosing) {

@@ -130,7 +130,7 @@ TEST_F(GameTest, CancelledOpenLeavesTheGameRunning) {
   OpenPattern(200, 200);
   Start(1);
   ClickCell(2, 1);
-  TOpenDialog::SetNextAnswer(std::nullopt);
+  SetNextModalAnswer(std::nullopt);
   window_->MnuOpenClick(window_->SpbOpen);
   EXPECT_TRUE(window_->Game.Playing);
   EXPECT_EQ(window_->Game.PieceMap, kSeedOneDeal);

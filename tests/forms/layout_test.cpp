@@ -2,7 +2,7 @@
 #include <QMenu>
 #include <QTest>
 
-#include "classlib/opendialog.h"
+#include "classlib/modal.h"
 #include "forms/mainwindow_fixture.h"
 
 using namespace classlib;
@@ -79,12 +79,12 @@ TEST_F(MainWindowTest, OnlyOpenExitAndAboutWorkBeforeAPicture) {
 
 TEST_F(MainWindowTest, MenuItemsAndButtonsShareTheirCommands) {
   // The dialog is asked from both, and a cancelled one changes nothing.
-  TOpenDialog::SetNextAnswer(std::nullopt);
+  SetNextModalAnswer(std::nullopt);
   window_->MnuOpen->Click();
-  TOpenDialog::SetNextAnswer(std::nullopt);
+  SetNextModalAnswer(std::nullopt);
   QTest::mouseClick(window_->SpbOpen, Qt::LeftButton);
   EXPECT_FALSE(window_->PictureReady);
-  TOpenDialog::SetNextAnswer(WriteBmp(dir_, "a.bmp", PatternPicture(200, 200)));
+  SetNextModalAnswer(WriteBmp(dir_, "a.bmp", PatternPicture(200, 200)));
   window_->MnuOpen->Click();
   ASSERT_TRUE(window_->MnuStart->Enabled());
   window_->Clock = [] { return std::int64_t{1}; };
@@ -97,7 +97,7 @@ TEST_F(MainWindowTest, AltKeysReachTheMenus) {
   QTest::keyClick(window_, Qt::Key_F, Qt::AltModifier);
   QMenu* file = window_->MnuFile->Menu();
   ASSERT_TRUE(QTest::qWaitFor([file] { return file->isVisible(); }, 2000));
-  TOpenDialog::SetNextAnswer(std::nullopt);
+  SetNextModalAnswer(std::nullopt);
   QTest::keyClick(file, Qt::Key_O);
   EXPECT_TRUE(QTest::qWaitFor([file] { return !file->isVisible(); }, 2000));
 }

@@ -32,15 +32,13 @@ QString WriteBmp(const QTemporaryDir& dir, const QString& name, const QImage& pi
 
 void MainWindowTest::SetUp() {
   ClearModalAnswers();
-  TOpenDialog::ClearAnswers();
   Application->SetTitle(QStringLiteral("Tessra"));
   Recreate();
 }
 
 void MainWindowTest::TearDown() {
   Application->DestroyForms();
-  EXPECT_EQ(ClearModalAnswers(), 0) << "a queued box answer was never used";
-  EXPECT_EQ(TOpenDialog::ClearAnswers(), 0) << "a queued file name was never used";
+  EXPECT_EQ(ClearModalAnswers(), 0) << "a queued box answer or file name was never used";
 }
 
 void MainWindowTest::Recreate() {
@@ -61,7 +59,7 @@ void MainWindowTest::ExpectBox() {
 }
 
 void MainWindowTest::Open(const QString& path) {
-  TOpenDialog::SetNextAnswer(path);
+  SetNextModalAnswer(path);
   window_->MnuOpenClick(window_->SpbOpen);
 }
 

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "classlib/modal.h"
 #include "forms/FR0010MN.h"
 
 namespace formtest {

@@ -175,11 +175,13 @@ TEST(MovesTest, EveryPairMovesOnlyWhenSideBySide) {
       if (cell == blank) continue;
       Puzzle puzzle;
       puzzle.BlankPiece = blank;
+      const int col = cell % kBoardSide, row = cell / kBoardSide;
       std::array<Neighbour, 4> steps{};
-      const int count = Puzzle::NeighbourCandidates(cell % kBoardSide, cell / kBoardSide, steps);
+      const int count = Puzzle::NeighbourCandidates(col, row, steps);
       int moved = -1;
       for (int i = 0; i < count && moved < 0; ++i) {
-        const int target = Puzzle::TargetCell(cell, steps[static_cast<std::size_t>(i)]);
+        const Neighbour step = steps[static_cast<std::size_t>(i)];
+        const int target = Puzzle::CellIndex(col + step.DeltaCol, row + step.DeltaRow);
         if (puzzle.Slide(cell, target)) moved = target;
       }
       const bool adjacent = std::abs(cell % 5 - blank % 5) + std::abs(cell / 5 - blank / 5) == 1;

@@ -19,7 +19,6 @@
 #include "classlib/application.h"
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
-#include "classlib/opendialog.h"
 #include "forms/FR0000AB.h"
 #include "forms/FR0010MN.h"
 #include "soak/grid_player.h"
@@ -46,7 +45,7 @@ void AnswerBox(const QString& text) {
 }
 
 void OpenThroughToolBar(TFrmFR0010MN* window, const QString& path) {
-  TOpenDialog::SetNextAnswer(path);
+  SetNextModalAnswer(path);
   QTest::mouseClick(window->SpbOpen, Qt::LeftButton);
 }
 
