@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "classlib/controls.h"
+#include "classlib/fontfamily.h"
 #include "forms/FR0010MN.h"
 
 using namespace classlib;
@@ -54,9 +55,10 @@ TDrawGrid* MakeGrid(QWidget* parent, int left, int top, int width, int height) {
 
 void TFrmFR0010MN::BuildLayout() {
   QFont font;
-  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                    QStringLiteral("IPA Pゴシック"), QStringLiteral("Noto Sans CJK JP"),
-                    QStringLiteral("VL PGothic"), QStringLiteral("sans-serif")});
+  font.setFamilies(PickInstalledFamily(
+      {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
+       QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
+       QStringLiteral("sans-serif")}));
   font.setPixelSize(12);
   setFont(font);
   QWidget* client = Client();
