@@ -80,12 +80,15 @@ measure_start() {
   echo "$name rss_kib $(field "$line" rss_kib)"
 }
 
-# The bare window draws only its plain background, so it is never seen
-# painting; its memory is read at one second all the same.
+# The bare window, and the same window with a menu bar of the program's
+# two Japanese menu titles in its font: what any window with such text costs.
 measure_bare() {
+  local name=$1
+  shift
   local line
-  line=$(probe bare_window --rss-at 1000 --timeout 1000 -- "$bare")
-  echo "bare_window rss_kib $(field "$line" rss_kib)"
+  line=$(probe "$name" --rss-at 1000 --timeout 15000 -- "$bare" "$@")
+  echo "$name paint_ms $(field "$line" paint_ms)"
+  echo "$name rss_kib $(field "$line" rss_kib)"
 }
 
 wait_gone() {
@@ -149,9 +152,11 @@ picture=$out/picture-1920x1080.bmp
 "$build/bench/tessra_bench" --write-picture 1920 1080 "$picture"
 
 for name in "${order[@]}"; do probe "$name" --timeout 15000 -- "${programs[$name]}" >/dev/null; done
+probe bare_window --timeout 15000 -- "$bare" >/dev/null
 for _ in $(seq "$runs"); do
   for name in "${order[@]}"; do measure_start "$name"; done
-  measure_bare
+  measure_bare bare_window
+  measure_bare bare_menu --menu
 done
 
 for _ in 1 2 3; do
