@@ -62,19 +62,19 @@ testsupport::Bytes PalettePixels(const PictureCase& p) {
 // Palette files are written with their pixels at the gap's offset, the
 // bytes before it never written: a sparse file.
 QString WritePalette(const QTemporaryDir& dir, const PictureCase& p) {
-  testsupport::BmpSpec spec;
-  spec.Width = p.Width;
-  spec.Height = p.Height;
-  spec.Bits = 8;
-  spec.Compression = p.Form == Kind::Rle8 ? 1 : 0;
+  testsupport::BmpSpec file;
+  file.Width = p.Width;
+  file.Height = p.Height;
+  file.Bits = 8;
+  file.Compression = p.Form == Kind::Rle8 ? 1 : 0;
   for (int i = 0; i < 256; ++i) {
-    spec.Palette.push_back({static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i),
+    file.Palette.push_back({static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i),
                             static_cast<std::uint8_t>(i * 5)});
   }
-  spec.Pixels = PalettePixels(p);
-  if (p.Gap != 0) spec.Offset = p.Gap;
-  testsupport::Bytes bytes = spec.Build();
-  const std::size_t headers = bytes.size() - spec.Pixels.size();
+  file.Pixels = PalettePixels(p);
+  if (p.Gap != 0) file.Offset = p.Gap;
+  testsupport::Bytes bytes = file.Build();
+  const std::size_t headers = bytes.size() - file.Pixels.size();
   const QString path = dir.filePath(QStringLiteral("%1x%2-%3-%4.bmp")
                                         .arg(p.Width)
                                         .arg(p.Height)
@@ -84,8 +84,8 @@ QString WritePalette(const QTemporaryDir& dir, const PictureCase& p) {
   const std::uint64_t at = p.Gap != 0 ? p.Gap : headers;
   const bool written =
       fd >= 0 && ::pwrite(fd, bytes.data(), headers, 0) == static_cast<ssize_t>(headers) &&
-      ::pwrite(fd, bytes.data() + headers, spec.Pixels.size(), static_cast<off_t>(at)) ==
-          static_cast<ssize_t>(spec.Pixels.size());
+      ::pwrite(fd, bytes.data() + headers, file.Pixels.size(), static_cast<off_t>(at)) ==
+          static_cast<ssize_t>(file.Pixels.size());
   if (fd >= 0) ::close(fd);
   return written ? path : QString();
 }
