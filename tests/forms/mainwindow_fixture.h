@@ -8,8 +8,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <vector>
 
 #include "classlib/modal.h"
+#include "classlib/msgdialog.h"
 #include "forms/FR0010MN.h"
 
 namespace formtest {
@@ -27,10 +29,14 @@ class MainWindowTest : public ::testing::Test {
 
   // Replaces the window with a new one, as at start.
   void Recreate();
-  // Queues an answer for the next message box that records its text.
+  // Queues an answer for the next message box that records its text,
+  // caption and type.
   void ExpectBox();
   // Opens `path` through the Open command with the dialog answered.
   void Open(const QString& path);
+  // Opens `path` with any box answered and recorded in the lists below,
+  // which start empty.
+  void OpenRecorded(const QString& path);
   // Deals with the clock fixed at `seconds`.
   void Start(std::int64_t seconds);
   // Clicks the board cell (col, row) with the left button.
@@ -45,6 +51,7 @@ class MainWindowTest : public ::testing::Test {
   TFrmFR0010MN* window_ = nullptr;
   QStringList boxTexts_;
   QStringList boxCaptions_;
+  std::vector<classlib::TMsgDlgType> boxTypes_;
 };
 
 }  // namespace formtest
