@@ -93,6 +93,12 @@ void MainWindowTest::DoubleClickCell(int col, int row) {
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
 }
 
+void MainWindowTest::ArrangeOneSlideFromHome(int blankPiece) {
+  window_->Game.ResetPieces();
+  std::swap(window_->Game.PieceMap[blankPiece], window_->Game.PieceMap[blankPiece + 1]);
+  window_->Game.BlankPiece = blankPiece;
+}
+
 namespace {
 
 platform::Surface CellPixels(const TDrawGrid* grid, int col, int row) {

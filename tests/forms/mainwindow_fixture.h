@@ -43,6 +43,10 @@ class MainWindowTest : public ::testing::Test {
   void ClickCell(int col, int row);
   void DoubleClickCell(int col, int row);
 
+  // Puts the board one slide from home: the missing piece lies one cell right
+  // of its home, which holds the piece that belongs there.
+  void ArrangeOneSlideFromHome(int blankPiece);
+
   // The board's painted pixels of cell (col, row), for comparisons.
   platform::Surface BoardCellPixels(int col, int row) const;
   platform::Surface PreviewCellPixels(int col, int row) const;
