@@ -69,9 +69,7 @@ TEST_F(AccessTest, NamesSelectionAndActionFollowTheGame) {
   EXPECT_TRUE(Selected(window_->DGMain, 2));
 
   // One slide from home: the end of the game shows in the names at once.
-  window_->Game.ResetPieces();
-  std::swap(window_->Game.PieceMap[12], window_->Game.PieceMap[13]);
-  window_->Game.BlankPiece = 12;
+  ArrangeOneSlideFromHome(12);
   Press(12);
   EXPECT_FALSE(window_->Game.Playing);
   EXPECT_EQ(Board({12, 13}) + Names(window_->DGSub, {12}), QStringList({"ピース 13", "ピース 14", "ピース 13 の場所"}));

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "classlib/modal.h"
 #include "classlib/msgdialog.h"
 #include "forms/mainwindow_fixture.h"
 #include "platform/bmpheader.h"
@@ -26,11 +25,6 @@ namespace fs = std::filesystem;
 
 const QString kTooSmall = QStringLiteral("120 × 120 [Pixel] 以上のビットマップを指定してください。");
 const QString kTooLarge = QStringLiteral("ビットマップが大きすぎます。");
-
-struct Box {
-  QString Text;
-  TMsgDlgType Type = TMsgDlgType::mtInformation;
-};
 
 // Whether the file's headers pass and declare a picture below 120 pixels.
 bool SmallWithSoundHeaders(const fs::path& path) {
@@ -51,32 +45,19 @@ class CorpusTest : public MainWindowTest, public ::testing::WithParamInterface<Q
     good_ = WriteBmp(dir_, QStringLiteral("good.bmp"), PatternPicture(200, 150));
   }
 
-  // Opens `path` with any box answered and recorded.
-  void OpenRecorded(const QString& path) {
-    boxes_.clear();
-    SetNextModalAnswer([this](QWidget* window) {
-      auto* box = qobject_cast<TMessageForm*>(window);
-      boxes_.push_back({box != nullptr ? box->Text() : QStringLiteral("?"),
-                        box != nullptr ? box->Type() : TMsgDlgType::mtError});
-      return mrOk;
-    });
-    Open(path);
-    if (boxes_.empty()) ClearModalAnswers();
-  }
-
   // After a refusal: nothing to play, and a good picture still loads and deals.
   void ExpectRefusedAndUsable() {
     EXPECT_FALSE(window_->PictureReady);
     EXPECT_FALSE(window_->SpbStart->isEnabled());
     OpenRecorded(good_);
-    ASSERT_TRUE(boxes_.empty()) << boxes_[0].Text.toStdString();
+    ASSERT_TRUE(boxTexts_.isEmpty()) << boxTexts_[0].toStdString();
     ASSERT_TRUE(window_->PictureReady);
     Start(5);
     EXPECT_TRUE(window_->Game.Playing);
   }
 
   void ExpectAccepted(const fs::path& path, const testsupport::CorpusEntry& entry) {
-    ASSERT_TRUE(boxes_.empty()) << boxes_[0].Text.toStdString();
+    ASSERT_TRUE(boxTexts_.isEmpty()) << boxTexts_[0].toStdString();
     ASSERT_TRUE(window_->PictureReady);
     EXPECT_EQ(window_->PieceWidth, entry.Width / 5);
     EXPECT_EQ(window_->PieceHeight, entry.Height / 5);
@@ -87,7 +68,6 @@ class CorpusTest : public MainWindowTest, public ::testing::WithParamInterface<Q
   }
 
   QString good_;
-  std::vector<Box> boxes_;
 };
 
 TEST_P(CorpusTest, EveryFileThroughTheOpenCommand) {
@@ -106,15 +86,15 @@ TEST_P(CorpusTest, EveryFileThroughTheOpenCommand) {
       ++accepted;
       continue;
     }
-    ASSERT_EQ(boxes_.size(), 1u);
+    ASSERT_EQ(boxTexts_.size(), 1);
     if (entry.Verdict == "ok" || SmallWithSoundHeaders(dir / entry.Name)) {
       // The size rule goes first, from the headers: a small picture is told
       // so in the rule's own words, whatever its pixels hold.
-      EXPECT_EQ(boxes_[0].Text.toStdString(), kTooSmall.toStdString());
-      EXPECT_EQ(boxes_[0].Type, TMsgDlgType::mtInformation);
+      EXPECT_EQ(boxTexts_[0].toStdString(), kTooSmall.toStdString());
+      EXPECT_EQ(boxTypes_[0], TMsgDlgType::mtInformation);
     } else {
-      EXPECT_TRUE(boxes_[0].Text.startsWith("「" + name + "」")) << boxes_[0].Text.toStdString();
-      EXPECT_EQ(boxes_[0].Type, TMsgDlgType::mtWarning);
+      EXPECT_TRUE(boxTexts_[0].startsWith("「" + name + "」")) << boxTexts_[0].toStdString();
+      EXPECT_EQ(boxTypes_[0], TMsgDlgType::mtWarning);
     }
     ExpectRefusedAndUsable();
   }

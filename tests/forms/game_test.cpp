@@ -24,16 +24,6 @@ class GameTest : public MainWindowTest {
     ASSERT_TRUE(window_->PictureReady);
   }
 
-  // Puts the board one slide from home: the missing piece lies one cell right
-  // of its home, which holds the piece that belongs there.
-  void ArrangeOneSlideFromHome(int blankPiece) {
-    auto& map = window_->Game.PieceMap;
-    for (int i = 0; i < 25; ++i) map[static_cast<std::size_t>(i)] = i;
-    std::swap(map[static_cast<std::size_t>(blankPiece)],
-              map[static_cast<std::size_t>(blankPiece + 1)]);
-    window_->Game.BlankPiece = blankPiece;
-  }
-
   // The current cells of the board and of the preview, as (col, row).
   std::pair<int, int> Selected() const { return {window_->DGMain->Col(), window_->DGMain->Row()}; }
   std::pair<int, int> Marked() const { return {window_->DGSub->Col(), window_->DGSub->Row()}; }

@@ -54,6 +54,7 @@ void MainWindowTest::ExpectBox() {
     auto* message = qobject_cast<TMessageForm*>(box);
     boxTexts_ << (message != nullptr ? message->Text() : QStringLiteral("?"));
     boxCaptions_ << box->windowTitle();
+    boxTypes_.push_back(message != nullptr ? message->Type() : TMsgDlgType::mtError);
     return mrOk;
   });
 }
@@ -61,6 +62,15 @@ void MainWindowTest::ExpectBox() {
 void MainWindowTest::Open(const QString& path) {
   SetNextModalAnswer(path);
   window_->MnuOpenClick(window_->SpbOpen);
+}
+
+void MainWindowTest::OpenRecorded(const QString& path) {
+  boxTexts_.clear();
+  boxCaptions_.clear();
+  boxTypes_.clear();
+  ExpectBox();
+  Open(path);
+  if (boxTexts_.isEmpty()) ClearModalAnswers();
 }
 
 void MainWindowTest::Start(std::int64_t seconds) {
@@ -81,6 +91,12 @@ void MainWindowTest::DoubleClickCell(int col, int row) {
   QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
   QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+}
+
+void MainWindowTest::ArrangeOneSlideFromHome(int blankPiece) {
+  window_->Game.ResetPieces();
+  std::swap(window_->Game.PieceMap[blankPiece], window_->Game.PieceMap[blankPiece + 1]);
+  window_->Game.BlankPiece = blankPiece;
 }
 
 namespace {

@@ -8,8 +8,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <vector>
 
 #include "classlib/modal.h"
+#include "classlib/msgdialog.h"
 #include "forms/FR0010MN.h"
 
 namespace formtest {
@@ -27,15 +29,23 @@ class MainWindowTest : public ::testing::Test {
 
   // Replaces the window with a new one, as at start.
   void Recreate();
-  // Queues an answer for the next message box that records its text.
+  // Queues an answer for the next message box that records its text,
+  // caption and type.
   void ExpectBox();
   // Opens `path` through the Open command with the dialog answered.
   void Open(const QString& path);
+  // Opens `path` with any box answered and recorded in the lists below,
+  // which start empty.
+  void OpenRecorded(const QString& path);
   // Deals with the clock fixed at `seconds`.
   void Start(std::int64_t seconds);
   // Clicks the board cell (col, row) with the left button.
   void ClickCell(int col, int row);
   void DoubleClickCell(int col, int row);
+
+  // Puts the board one slide from home: the missing piece lies one cell right
+  // of its home, which holds the piece that belongs there.
+  void ArrangeOneSlideFromHome(int blankPiece);
 
   // The board's painted pixels of cell (col, row), for comparisons.
   platform::Surface BoardCellPixels(int col, int row) const;
@@ -45,6 +55,7 @@ class MainWindowTest : public ::testing::Test {
   TFrmFR0010MN* window_ = nullptr;
   QStringList boxTexts_;
   QStringList boxCaptions_;
+  std::vector<classlib::TMsgDlgType> boxTypes_;
 };
 
 }  // namespace formtest

@@ -20,11 +20,8 @@ class PictureTest : public MainWindowTest {
   // Opens a pattern picture of the given size; returns the refusal text, or
   // an empty string when it was accepted without a box.
   QString OpenSized(int width, int height) {
-    boxTexts_.clear();
-    ExpectBox();
-    Open(WriteBmp(dir_, QStringLiteral("p%1x%2.bmp").arg(width).arg(height),
-                  PatternPicture(width, height)));
-    if (boxTexts_.isEmpty()) ClearModalAnswers();
+    OpenRecorded(WriteBmp(dir_, QStringLiteral("p%1x%2.bmp").arg(width).arg(height),
+                          PatternPicture(width, height)));
     return boxTexts_.value(0);
   }
 };

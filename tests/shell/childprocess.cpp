@@ -108,6 +108,16 @@ bool WaitForHolder(const std::string& path, pid_t pid,
   return false;
 }
 
+long WaitTillOneRuns(std::vector<std::unique_ptr<ChildProcess>>& children,
+                     std::chrono::milliseconds timeout) {
+  auto running = [&children] {
+    return std::count_if(children.begin(), children.end(), [](auto& child) { return child->Running(); });
+  };
+  const Clock::time_point end = Clock::now() + timeout;
+  while (running() > 1 && Clock::now() < end) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  return running();
+}
+
 void LockFolderTest::SetUp() {
   std::string pattern = (std::filesystem::temp_directory_path() / "lock-test-XXXXXX").string();
   ASSERT_NE(mkdtemp(pattern.data()), nullptr);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,11 @@ bool ExitedWith(const std::optional<int>& status, int code);
 // Waits until the lock file at `path` names `pid` as its holder.
 bool WaitForHolder(const std::string& path, pid_t pid,
                    std::chrono::milliseconds timeout);
+
+// Waits up to `timeout` until at most one of `children` runs; returns how
+// many still do.
+long WaitTillOneRuns(std::vector<std::unique_ptr<ChildProcess>>& children,
+                     std::chrono::milliseconds timeout);
 
 // Generous: sanitizer builds on a busy machine start slowly.
 inline constexpr std::chrono::seconds kStartTimeout{20};

@@ -7,10 +7,8 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <memory>
-#include <thread>
 
 #include "childprocess.h"
 
@@ -67,15 +65,7 @@ TEST_F(InstanceGuardTest, TwentyProbesReleasedTogetherLeaveExactlyOneHolder) {
   close(gate[0]);
   close(gate[1]);  // every probe sees the end of input now and tries at once
 
-  auto running = [&probes] {
-    return std::count_if(probes.begin(), probes.end(),
-                         [](auto& probe) { return probe->Running(); });
-  };
-  auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
-  while (running() > 1 && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(milliseconds(10));
-  }
-  ASSERT_EQ(running(), 1);
+  ASSERT_EQ(shelltest::WaitTillOneRuns(probes, kStartTimeout), 1);
   for (auto& probe : probes) {
     if (probe->Running()) {
       EXPECT_TRUE(WaitForHolder(lockPath_, probe->Pid(), kStartTimeout));

@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <thread>
 
 #include "childprocess.h"
 #include "shell/instance_guard.h"
@@ -100,14 +99,9 @@ TEST_F(RealProgramTest, TwentyCopiesStartedAtOnceLeaveOneRunning) {
 
   // The guard is the first thing the program does, so the copies that lose
   // end before the winner has even built its window.
-  auto running = [&copies] {
-    return std::count_if(copies.begin(), copies.end(), [](auto& copy) { return copy->Running(); });
-  };
-  while (running() > 1 && std::chrono::steady_clock::now() - started < kStartTimeout) {
-    std::this_thread::sleep_for(milliseconds(5));
-  }
+  const long running = shelltest::WaitTillOneRuns(copies, kStartTimeout);
   const auto settled = std::chrono::steady_clock::now() - started;
-  ASSERT_EQ(running(), 1);
+  ASSERT_EQ(running, 1);
   EXPECT_LT(settled, seconds(1)) << "the nineteen took "
                                  << std::chrono::duration_cast<milliseconds>(settled).count() << " ms";
   for (auto& copy : copies) {

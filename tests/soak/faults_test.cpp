@@ -15,7 +15,6 @@
 
 #include "classlib/application.h"
 #include "classlib/graphics.h"
-#include "classlib/modal.h"
 #include "classlib/msgdialog.h"
 #include "forms/mainwindow_fixture.h"
 #include "soak/grid_player.h"
@@ -26,12 +25,6 @@ namespace soak {
 namespace {
 
 const QString kNoMemoryAtStart = QStringLiteral("ビットマップ (0 × 0) を作成するためのメモリが足りません。");
-
-struct Box {
-  QString Text;
-  QString Caption;
-  TMsgDlgType Type = TMsgDlgType::mtInformation;
-};
 
 // Root reads any file whatever its mode; this takes the two capabilities
 // behind that out of the calling thread's effective set for one scope.
@@ -69,16 +62,6 @@ class FaultsTest : public formtest::MainWindowTest {
     formtest::MainWindowTest::TearDown();
   }
 
-  // Queues an answer for the next box that records it.
-  void RecordBox() {
-    SetNextModalAnswer([this](QWidget* window) {
-      auto* box = qobject_cast<TMessageForm*>(window);
-      boxes_.push_back(box != nullptr ? Box{box->Text(), box->windowTitle(), box->Type()}
-                                      : Box{QStringLiteral("?"), {}, {}});
-      return mrOk;
-    });
-  }
-
   // The window still takes a picture, deals and slides pieces.
   void ExpectUsable() {
     Open(formtest::WriteBmp(dir_, "good.bmp", formtest::PatternPicture(200, 150)));
@@ -88,21 +71,19 @@ class FaultsTest : public formtest::MainWindowTest {
     GridPlayer player(window_, 3);
     EXPECT_EQ(player.Play(20), "");
   }
-
-  std::vector<Box> boxes_;
 };
 
 TEST_F(FaultsTest, BitmapsMissingAtStartShowTheErrorAndEndTheProgram) {
   Application->DestroyForms();
   TBitmap::SetAllocationFailureHook([] { return true; });
-  RecordBox();
+  ExpectBox();
   Application->CreateForm(FrmFR0010MN);
   TBitmap::SetAllocationFailureHook({});
   window_ = FrmFR0010MN;
-  ASSERT_EQ(boxes_.size(), 1u);
-  EXPECT_EQ(boxes_[0].Text, kNoMemoryAtStart);
-  EXPECT_EQ(boxes_[0].Caption, QStringLiteral("Tessra"));
-  EXPECT_EQ(boxes_[0].Type, TMsgDlgType::mtWarning);
+  ASSERT_EQ(boxTexts_.size(), 1);
+  EXPECT_EQ(boxTexts_[0], kNoMemoryAtStart);
+  EXPECT_EQ(boxCaptions_[0], QStringLiteral("Tessra"));
+  EXPECT_EQ(boxTypes_[0], TMsgDlgType::mtWarning);
   EXPECT_EQ(window_->BmpWork, nullptr);
   EXPECT_EQ(window_->BmpPicture, nullptr);
   EXPECT_EQ(window_->BmpSub, nullptr);
@@ -133,25 +114,23 @@ TEST_F(FaultsTest, AnOpenSurvivesABitmapFailureAtEachAllocation) {
     SCOPED_TRACE(testing::Message() << "allocation " << failAt << " fails");
     int calls = 0;
     TBitmap::SetAllocationFailureHook([&calls, failAt] { return ++calls == failAt; });
-    boxes_.clear();
-    RecordBox();
-    Open(picture);
+    OpenRecorded(picture);
     TBitmap::SetAllocationFailureHook({});
     if (calls < failAt) {
-      EXPECT_EQ(ClearModalAnswers(), 1) << "a box came up on an open without faults";
+      EXPECT_TRUE(boxTexts_.isEmpty()) << "a box came up on an open without faults";
       EXPECT_TRUE(window_->PictureReady);
       break;
     }
-    ASSERT_EQ(boxes_.size(), 1u);
+    ASSERT_EQ(boxTexts_.size(), 1);
     // The picture's own pixels are told as the file's; the other bitmaps by size.
-    if (boxes_[0].Text.startsWith(QStringLiteral("「p.bmp」"))) {
-      EXPECT_EQ(boxes_[0].Text, QStringLiteral("「p.bmp」を読み込むためのメモリーが足りません。"));
+    if (boxTexts_[0].startsWith(QStringLiteral("「p.bmp」"))) {
+      EXPECT_EQ(boxTexts_[0], QStringLiteral("「p.bmp」を読み込むためのメモリーが足りません。"));
       ++pictureFailures;
     } else {
-      EXPECT_TRUE(boxes_[0].Text.startsWith(QStringLiteral("ビットマップ ("))) << boxes_[0].Text.toStdString();
-      EXPECT_TRUE(boxes_[0].Text.endsWith(QStringLiteral("メモリが足りません。")));
+      EXPECT_TRUE(boxTexts_[0].startsWith(QStringLiteral("ビットマップ ("))) << boxTexts_[0].toStdString();
+      EXPECT_TRUE(boxTexts_[0].endsWith(QStringLiteral("メモリが足りません。")));
     }
-    EXPECT_EQ(boxes_[0].Type, TMsgDlgType::mtWarning);
+    EXPECT_EQ(boxTypes_[0], TMsgDlgType::mtWarning);
     EXPECT_FALSE(window_->PictureReady);
     EXPECT_FALSE(window_->SpbStart->isEnabled());
     ExpectUsable();
@@ -203,23 +182,20 @@ TEST_F(FaultsTest, APictureChangedBetweenTheDialogAndTheLoadIsRefusedCleanly) {
       acted = true;
       return false;
     });
-    boxes_.clear();
-    RecordBox();
     {
       WithoutReadOverride noOverride;
       if (!noOverride.Active() && QString::fromLatin1(c.Name) == QStringLiteral("locked")) {
         TBitmap::SetAllocationFailureHook({});
-        ClearModalAnswers();
         ADD_FAILURE() << "cannot take away root's read override here";
         continue;
       }
-      Open(path);
+      OpenRecorded(path);
     }
     TBitmap::SetAllocationFailureHook({});
     EXPECT_TRUE(acted);
-    ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_EQ(boxes_[0].Text, c.Message.arg(name));
-    EXPECT_EQ(boxes_[0].Type, TMsgDlgType::mtWarning);
+    ASSERT_EQ(boxTexts_.size(), 1);
+    EXPECT_EQ(boxTexts_[0], c.Message.arg(name));
+    EXPECT_EQ(boxTypes_[0], TMsgDlgType::mtWarning);
     EXPECT_FALSE(window_->PictureReady);
     ExpectUsable();
   }

@@ -36,10 +36,8 @@ class GridPlayer {
   int Deals() const { return deals_; }
 
  private:
-  enum class Action { SlideNeighbour, ClickBlank, DoubleClickBlank, DoubleClickFar };
-
-  Action NextAction();
-  std::string Step(Action action);
+  // One random event: mostly a slide, sometimes one the rules refuse.
+  std::string Step();
   std::string SlideNeighbour();
   std::string ClickBlank();
   std::string DoubleClickBlank();
@@ -57,7 +55,6 @@ class GridPlayer {
 
   int BlankCell() const;
   int SelectedCell() const;
-  bool Adjacent(int a, int b) const;
   // The board's rules and the copy against the window.
   std::string Check(const char* after) const;
 
