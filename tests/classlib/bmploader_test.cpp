@@ -16,7 +16,6 @@
 #include <set>
 
 #include "classlib/exception.h"
-#include "platform/bmpintake.h"
 #include "platform/qimage_bridge.h"
 #include "support/bmp_bytes.h"
 #include "support/image_compare.h"
@@ -24,7 +23,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using platform::BmpError;
 using testsupport::BmpSpec;
 using testsupport::Bytes;
 
@@ -56,23 +54,9 @@ fs::path TestDir() {
   return dir;
 }
 
-// The manifest's name for the reason the intake gives, "ok" for none.
-std::string Verdict(const Bytes& file) {
-  static const std::map<BmpError, std::string> names = {
-      {BmpError::None, "ok"}, {BmpError::Empty, "Empty"}, {BmpError::NotBmp, "NotBmp"},
-      {BmpError::Truncated, "Truncated"}, {BmpError::BadHeader, "BadHeader"},
-      {BmpError::BadSize, "BadSize"}, {BmpError::TooLarge, "TooLarge"},
-      {BmpError::BadDepth, "BadDepth"}, {BmpError::BadCompression, "BadCompression"},
-      {BmpError::BadMasks, "BadMasks"}, {BmpError::BadPalette, "BadPalette"},
-      {BmpError::BadOffset, "BadOffset"}, {BmpError::PixelDataShort, "PixelDataShort"},
-      {BmpError::BadRle, "BadRle"}, {BmpError::BadColourIndex, "BadColourIndex"}};
-  platform::MemorySource source(file);
-  const auto found = names.find(platform::DecodeBmp(source).Error);
-  return found != names.end() ? found->second : "other";
-}
-
 // Each accepted file decodes to its reference pixels; each refused one gets
-// its listed reason and a message naming it, one sentence per reason.
+// a message naming it, the same sentence for every file refused for the same
+// listed reason and a different one for each other reason.
 TEST(BmpLoader, CorpusVerdictsPixelsAndMessages) {
   const fs::path dir = TestDir();
   const auto corpus = testsupport::MakeCorpus(dir);
@@ -81,7 +65,6 @@ TEST(BmpLoader, CorpusVerdictsPixelsAndMessages) {
   for (const auto& entry : corpus) {
     SCOPED_TRACE(entry.Name);
     const fs::path path = dir / entry.Name;
-    EXPECT_EQ(Verdict(testsupport::ReadFile(path)), entry.Verdict);
     platform::Surface s;
     const QString message = MessageOf([&] { classlib::LoadBmpFile(Q(path), s); });
     if (entry.Verdict == "ok") {
