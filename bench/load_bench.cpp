@@ -12,7 +12,7 @@
 #include <map>
 
 #include "benchwindow.h"
-#include "platform/bmpintake.h"
+#include "bmp/header.h"
 #include "platform/raster.h"
 #include "soak/process_memory.h"
 #include "support/bmp_bytes.h"
@@ -132,7 +132,7 @@ void QImageReaderDecode(benchmark::State& state, const PictureCase& picture) {
 void Intake(benchmark::State& state, const PictureCase& picture) {
   const std::string path = PicturePath(picture).toStdString();
   for (auto _ : state) {
-    platform::BmpLoad load = platform::LoadBmp(path);
+    bmp::BmpLoad load = bmp::LoadBmp(path);
     benchmark::DoNotOptimize(load.Picture.Bits());
     if (!load.Ok()) state.SkipWithError("the picture was refused");
   }
@@ -145,7 +145,7 @@ void IntakeMemory(benchmark::State& state, const PictureCase& picture) {
   for (auto _ : state) {
     soak::ResetPeakResident();
     const long before = soak::ResidentKiB().value_or(0);
-    platform::BmpLoad load = platform::LoadBmp(path);
+    bmp::BmpLoad load = bmp::LoadBmp(path);
     const long peak = soak::PeakResidentKiB().value_or(0);
     if (!load.Ok()) state.SkipWithError("the picture was refused");
     growth = static_cast<double>(peak - before) / 1024;

@@ -18,11 +18,12 @@
 #include <cstring>
 #include <span>
 
-#include "platform/bmpintake.h"
+#include "bmp/header.h"
+#include "support/memory_source.h"
 
 namespace {
 
-using platform::BmpHeader;
+using bmp::BmpHeader;
 
 // Pictures above this many pixels are taken only through the headers: a
 // larger one costs hundreds of megabytes per run through the decoder, and
@@ -49,10 +50,10 @@ void CheckHeader(const BmpHeader& h, std::uint64_t fileSize) {
 
 // The input's head, zeros up to its pixel offset, then the rest of the input:
 // a sparse file as the intake would see it, without its size in memory.
-class SparseSource : public platform::ByteSource {
+class SparseSource : public bmp::ByteSource {
  public:
   SparseSource(std::span<const std::uint8_t> input, std::uint64_t offset)
-      : head_(input.first(std::min(input.size(), platform::kBmpHeadBytes))),
+      : head_(input.first(std::min(input.size(), bmp::kBmpHeadBytes))),
         rest_(input.subspan(head_.size())), offset_(offset) {}
   std::uint64_t Size() const override { return offset_ + rest_.size(); }
   std::ptrdiff_t ReadAt(std::uint64_t at, std::uint8_t* into, std::size_t count) override {
@@ -70,14 +71,14 @@ class SparseSource : public platform::ByteSource {
   std::uint64_t offset_;
 };
 
-platform::BmpLoad DecodeChecked(platform::ByteSource& source) {
-  std::uint8_t head[platform::kBmpHeadBytes] = {};
+bmp::BmpLoad DecodeChecked(bmp::ByteSource& source) {
+  std::uint8_t head[bmp::kBmpHeadBytes] = {};
   const std::size_t n = std::size_t(source.ReadAt(0, head, sizeof head));
-  const platform::BmpHeaderResult full = platform::ParseBmpHeader({head, n}, source.Size());
+  const bmp::BmpHeaderResult full = bmp::ParseBmpHeader({head, n}, source.Size());
   if (full.Ok()) CheckHeader(full.Header, source.Size());
-  const platform::BmpHeaderResult parsed =
-      platform::ParseBmpHeader({head, n}, source.Size(), kMaxDecodedPixels);
-  const platform::BmpLoad load = platform::DecodeBmp(source, {kMaxDecodedPixels, {}});
+  const bmp::BmpHeaderResult parsed =
+      bmp::ParseBmpHeader({head, n}, source.Size(), kMaxDecodedPixels);
+  const bmp::BmpLoad load = bmp::DecodeBmp(source, {kMaxDecodedPixels, {}});
   if (!parsed.Ok()) {
     Require(load.Error == parsed.Error, "the decoder refuses headers as the checks do");
   } else {
@@ -115,11 +116,11 @@ bool QtIsKnownWrong(const BmpHeader& h, std::span<const std::uint8_t> file) {
   return false;
 }
 
-void CompareWithQt(std::span<const std::uint8_t> file, const platform::BmpLoad& load) {
-  std::uint8_t head[platform::kBmpHeadBytes] = {};
+void CompareWithQt(std::span<const std::uint8_t> file, const bmp::BmpLoad& load) {
+  std::uint8_t head[bmp::kBmpHeadBytes] = {};
   const std::size_t n = std::min(file.size(), sizeof head);
   std::copy_n(file.data(), n, head);
-  const BmpHeader h = platform::ParseBmpHeader({head, n}, file.size()).Header;
+  const BmpHeader h = bmp::ParseBmpHeader({head, n}, file.size()).Header;
   if (QtIsKnownWrong(h, file)) return;
   const QImage qt = QImage::fromData(
       QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()), qsizetype(file.size())), "BMP");
@@ -141,8 +142,8 @@ void CompareWithQt(std::span<const std::uint8_t> file, const platform::BmpLoad& 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> file(data, size);
-  platform::MemorySource memory(file);
-  const platform::BmpLoad load = DecodeChecked(memory);
+  MemorySource memory(file);
+  const bmp::BmpLoad load = DecodeChecked(memory);
   if (load.Ok()) CompareWithQt(file, load);
   if (size >= 14) {
     const std::uint64_t offset = data[10] | data[11] << 8 | data[12] << 16 | std::uint64_t{data[13]} << 24;

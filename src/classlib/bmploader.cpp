@@ -6,12 +6,12 @@
 #include <QFileInfo>
 
 #include "classlib/exception.h"
-#include "platform/bmpintake.h"
+#include "bmp/bmp.h"
 
 namespace classlib {
 namespace {
 
-using platform::BmpError;
+using bmp::BmpError;
 
 QString SentenceFor(BmpError error) {
   switch (error) {
@@ -52,7 +52,7 @@ QString SentenceFor(BmpError error) {
 
 bool LoadBmpFile(const QString& fileName, platform::Surface& into,
                  const std::function<bool(int, int)>& accept) {
-  platform::BmpLoad load = platform::LoadBmp(QFile::encodeName(fileName).toStdString(),
+  bmp::BmpLoad load = bmp::LoadBmp(QFile::encodeName(fileName).toStdString(),
                                              {platform::kMaxSurfacePixels, accept});
   if (load.Error == BmpError::Declined) return false;
   QString name = QFileInfo(fileName).fileName();

@@ -10,7 +10,7 @@
 
 #include "classlib/msgdialog.h"
 #include "forms/mainwindow_fixture.h"
-#include "platform/bmpheader.h"
+#include "bmp/header.h"
 #include "platform/qimage_bridge.h"
 #include "soak/process_memory.h"
 #include "support/bmp_bytes.h"
@@ -29,7 +29,7 @@ const QString kTooLarge = QStringLiteral("ビットマップが大きすぎま�
 // Whether the file's headers pass and declare a picture below 120 pixels.
 bool SmallWithSoundHeaders(const fs::path& path) {
   const testsupport::Bytes bytes = testsupport::ReadFile(path);
-  const platform::BmpHeaderResult parsed = platform::ParseBmpHeader(bytes, bytes.size());
+  const bmp::BmpHeaderResult parsed = bmp::ParseBmpHeader(bytes, bytes.size());
   return parsed.Ok() && (parsed.Header.Width < 120 || parsed.Header.Height < 120);
 }
 

@@ -1,43 +1,14 @@
-// bmpheader.h: reading and checking the headers of a BMP file from its bytes,
-// before any pixel is decoded, and the reasons a file is refused.
+// header.h: reading and checking the headers of a BMP file from its bytes,
+// before any pixel is decoded. Inside the decoder; callers use bmp.h.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include "platform/surface.h"
 
-namespace platform {
+#include "bmp/bmp.h"
 
-// Why a file was refused. The order says nothing; every value has its own
-// sentence for the user in the class library's loader.
-enum class BmpError {
-  None,
-  NotFound,        // no such file, or a folder on the way is none
-  NoPermission,    // the file may not be read
-  IsFolder,
-  NotRegular,      // a pipe, device or socket: never opened for reading
-  OpenFailed,      // any other reason the system gave; see the system error
-  ReadFailed,      // the system failed a read
-  OutOfMemory,     // the picture's pixels, or a buffer, could not be had
-  Declined,        // the caller's size check turned the picture down
-  Empty,           // zero-byte file
-  NotBmp,          // no "BM" signature
-  Truncated,       // the file ends inside its headers, masks or palette
-  BadHeader,       // unknown info header size, or planes other than 1
-  BadSize,         // zero or negative width, zero height
-  TooLarge,        // more pixels than the decoding budget
-  BadDepth,        // bits per pixel other than 1, 4, 8, 16, 24, 32
-  BadCompression,  // unknown compression, embedded JPEG or PNG, one that
-                   // does not fit the depth, or a compressed picture stored top-down
-  BadMasks,        // bit-field masks empty, overlapping, gappy or too wide
-  BadPalette,      // more colours declared than the depth can index
-  BadOffset,       // pixel data said to start inside the headers or past the end
-  PixelDataShort,  // less pixel data than the header declares, or a
-                   // compressed stream that stops before the picture is done
-  BadRle,          // a compressed run or jump leaves its row or the picture
-  BadColourIndex,  // a pixel names a colour past the end of the palette
-};
+namespace bmp {
 
 enum class BmpCompression : std::uint32_t {
   Rgb = 0,
@@ -93,4 +64,4 @@ struct BmpHeaderResult {
 BmpHeaderResult ParseBmpHeader(std::span<const std::uint8_t> head, std::uint64_t fileSize,
                                std::uint64_t maxPixels = kMaxSurfacePixels);
 
-}  // namespace platform
+}  // namespace bmp

@@ -1,4 +1,4 @@
-// bmpdecode.cpp: the one BMP decoder: the pixel data read as a stream in
+// decode.cpp: the one BMP decoder: the pixel data read as a stream in
 // bounded chunks and written row by row straight into the picture's surface.
 #include <algorithm>
 #include <array>
@@ -8,10 +8,12 @@
 #include <memory>
 #include <new>
 
-#include "platform/bmpintake.h"
+#include "bmp/header.h"
 
-namespace platform {
+namespace bmp {
 namespace {
+
+using platform::Rgb;
 
 constexpr std::size_t kChunkBytes = std::size_t{256} << 10;
 constexpr Color kOpaque = 0xFF000000u;
@@ -280,13 +282,6 @@ Surface Decode(ByteSource& source, const BmpHeader& h) {
 
 }  // namespace
 
-std::ptrdiff_t MemorySource::ReadAt(std::uint64_t offset, std::uint8_t* into, std::size_t count) {
-  if (offset >= bytes_.size()) return 0;
-  const std::size_t n = std::min<std::uint64_t>(count, bytes_.size() - offset);
-  std::copy_n(bytes_.data() + offset, n, into);
-  return static_cast<std::ptrdiff_t>(n);
-}
-
 BmpLoad DecodeBmp(ByteSource& source, const BmpLimits& limits) {
   BmpLoad load;
   try {
@@ -310,4 +305,4 @@ BmpLoad DecodeBmp(ByteSource& source, const BmpLimits& limits) {
   return load;
 }
 
-}  // namespace platform
+}  // namespace bmp

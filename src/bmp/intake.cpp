@@ -1,6 +1,6 @@
-// bmpintake.cpp: opening a picture file for the decoder without ever
+// intake.cpp: opening a picture file for the decoder without ever
 // blocking on it, and reading it by offset.
-#include "platform/bmpintake.h"
+#include "bmp/header.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 
 #include <cerrno>
 
-namespace platform {
+namespace bmp {
 namespace {
 
 class FileSource : public ByteSource {
@@ -73,4 +73,4 @@ BmpLoad LoadBmp(const std::string& path, const BmpLimits& limits) {
   return DecodeBmp(file, limits);
 }
 
-}  // namespace platform
+}  // namespace bmp

@@ -1,11 +1,11 @@
-// bmpheader.cpp: the header checks of a BMP file, all sizes in 64-bit math.
-#include "platform/bmpheader.h"
+// header.cpp: the header checks of a BMP file, all sizes in 64-bit math.
+#include "bmp/header.h"
 
 #include <algorithm>
 #include <bit>
 #include <limits>
 
-namespace platform {
+namespace bmp {
 namespace {
 
 constexpr std::uint64_t kFileHeaderSize = 14;
@@ -216,4 +216,4 @@ BmpHeaderResult ParseBmpHeader(std::span<const std::uint8_t> head, std::uint64_t
   return r;
 }
 
-}  // namespace platform
+}  // namespace bmp

@@ -8,12 +8,13 @@
 #include <QTemporaryDir>
 #include <new>
 
-#include "platform/bmpintake.h"
+#include "bmp/header.h"
+#include "support/memory_source.h"
 #include "support/bmp_bytes.h"
 
 namespace {
 
-using platform::BmpError;
+using bmp::BmpError;
 using testsupport::BmpSpec;
 using testsupport::Bytes;
 
@@ -40,9 +41,9 @@ BmpSpec Palette8(std::uint32_t used, int entries) {
   return s;
 }
 
-platform::BmpLoad Decode(const Bytes& file, const platform::BmpLimits& limits = {}) {
-  platform::MemorySource source(file);
-  return platform::DecodeBmp(source, limits);
+bmp::BmpLoad Decode(const Bytes& file, const bmp::BmpLimits& limits = {}) {
+  MemorySource source(file);
+  return bmp::DecodeBmp(source, limits);
 }
 
 BmpSpec Rle8(int w, int h, Bytes stream) {
@@ -98,7 +99,7 @@ TEST(BmpHeader, ExactLengthsAndLimits) {
       {"embedded PNG", Embedded(5), 0, BmpError::BadCompression},
   };
   for (const auto& r : rows) {
-    EXPECT_EQ(platform::ParseBmpHeader(r.File, r.FileSize ? r.FileSize : r.File.size()).Error,
+    EXPECT_EQ(bmp::ParseBmpHeader(r.File, r.FileSize ? r.FileSize : r.File.size()).Error,
               r.Error)
         << r.What;
   }
@@ -110,7 +111,7 @@ TEST(BmpHeader, RunLengthStreamIsCappedByThePictureSize) {
   BmpSpec s = Palette8(0, 256);
   s.Compression = 1;
   s.Pixels = {4, 7, 0, 0, 4, 7, 0, 1};
-  const auto r = platform::ParseBmpHeader(s.Build(), std::uint64_t{1} << 32);
+  const auto r = bmp::ParseBmpHeader(s.Build(), std::uint64_t{1} << 32);
   ASSERT_TRUE(r.Ok());
   EXPECT_LT(r.Header.PixelBytes, 100u);
 }
@@ -203,7 +204,7 @@ TEST(BmpIntake, PixelsFarIntoASparseFile) {
     ASSERT_EQ(::pwrite(fd, s.Pixels.data(), s.Pixels.size(), *s.Offset),
               static_cast<ssize_t>(s.Pixels.size()));
     ::close(fd);
-    const auto load = platform::LoadBmp(path);
+    const auto load = bmp::LoadBmp(path);
     ASSERT_TRUE(load.Ok()) << rle << " error " << int(load.Error);
     EXPECT_EQ(load.Picture.Pixel(199, 199), rle ? platform::Rgb(200, 100, 50) : platform::Rgb(1, 2, 3));
   }
