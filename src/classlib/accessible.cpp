@@ -34,7 +34,9 @@ class TGridCellAccessible : public QAccessibleInterface,
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name ? grid_->CellName(Col(), Row()) : QString();
+    if (t == QAccessible::Name) return grid_->CellName(Col(), Row());
+    if (t == QAccessible::Description) return grid_->CellDescription(Col(), Row());
+    return {};
   }
   void setText(QAccessible::Text, const QString&) override {}
   QAccessible::Role role() const override { return QAccessible::Cell; }
@@ -105,6 +107,10 @@ class TGridAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
     }
   }
 
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Description && Grid()->OnDescription) return Grid()->Description();
+    return QAccessibleWidget::text(t);
+  }
   int childCount() const override { return Grid()->ColCount() * Grid()->RowCount(); }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= childCount()) return nullptr;

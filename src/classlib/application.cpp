@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QIcon>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 #include "classlib/form.h"
@@ -27,6 +28,13 @@ TApplication::TApplication() = default;
 TApplication::~TApplication() = default;
 
 void TApplication::Initialize(int& argc, char** argv) {
+  // The program keeps no settings, and neither does the toolkit for it: its
+  // file dialog would keep its history and last folder in the user's
+  // configuration. Pointed below a file, the user scope can be neither
+  // created nor read, so nothing is written and nothing earlier is used.
+  for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null/no-settings"));
+  }
   if (QApplication::instance() == nullptr) qapp_ = std::make_unique<QApplication>(argc, argv);
   terminated_ = false;
 }

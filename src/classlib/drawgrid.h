@@ -24,6 +24,7 @@ using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow,
 using TSelectCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
 using TCellNameEvent = std::function<QString(TObject* Sender, int ACol, int ARow)>;
+using TGridTextEvent = std::function<QString(TObject* Sender)>;
 
 enum class TScrollStyle { ssNone, ssBoth };
 
@@ -83,12 +84,22 @@ class TDrawGrid : public QAbstractScrollArea {
   // a handler. Names once given are compared again at each Repaint, and a
   // changed one is announced.
   QString CellName(int col, int row);
+  // What a screen reader is told of the grid as a whole: OnDescription's
+  // answer, empty without a handler.
+  QString Description();
+  // A cell's description: after a Repaint that found the description or the
+  // current cell changed, the current cell carries the grid's description
+  // until the current cell moves again; every other cell has none. So a
+  // screen reader that speaks the focused cell hears it once after a change,
+  // not after every step between cells.
+  QString CellDescription(int col, int row) const;
   // The cell's default action for assistive technology, what a double-click
   // on it does: the cell is selected if OnSelectCell allows, then
   // OnDblClick is raised. Nothing happens while the grid is disabled.
   void ActivateCell(int col, int row);
-  // Announces the names given before that no longer hold. Repaint does this;
-  // an owner whose names change without a repaint calls it itself.
+  // Announces the names, and the description, given before that no longer
+  // hold. Repaint does this; an owner whose names change without a repaint
+  // calls it itself.
   void AnnounceChangedNames();
 
   // Sends a message through WindowProc and returns its result.
@@ -106,6 +117,7 @@ class TDrawGrid : public QAbstractScrollArea {
   TSelectCellEvent OnSelectCell;
   TNotifyEvent OnDblClick;
   TCellNameEvent OnCellName;
+  TGridTextEvent OnDescription;
 
  protected:
   bool event(QEvent* event) override;
@@ -164,6 +176,9 @@ class TDrawGrid : public QAbstractScrollArea {
   bool syncingBars_ = false;
   bool dragging_ = false;
   std::vector<QString> givenNames_;  // by cell index; null until asked for
+  QString announcedDescription_;  // as of the last Repaint
+  int announcedCell_ = -1;
+  QString cellDescription_;  // the current cell's, until it moves
 };
 
 }  // namespace classlib

@@ -26,6 +26,12 @@ QString TDrawGrid::CellName(int col, int row) {
   return name;
 }
 
+QString TDrawGrid::Description() { return OnDescription ? OnDescription(this) : QString(); }
+
+QString TDrawGrid::CellDescription(int col, int row) const {
+  return col == col_ && row == row_ ? cellDescription_ : QString();
+}
+
 void TDrawGrid::ActivateCell(int col, int row) {
   if (!isEnabled()) return;
   UserSelect(col, row);
@@ -52,6 +58,22 @@ void TDrawGrid::AnnounceChangedNames() {
     if (given.isNull() || CellName(index % ColCount(), index / ColCount()) == given) continue;
     SendCellEvent(this, index, QAccessible::NameChanged);
   }
+  // A screen reader ignores name changes of table cells, and the toolkit's
+  // description events do not carry the text it would speak; but it speaks
+  // the description of a cell that takes the focus. The current cell has
+  // just taken it when a slide moved it, so that is where the board's
+  // progress, and its completion, are heard.
+  const QString description = Description();
+  const int current = row_ * ColCount() + col_;
+  if (description == announcedDescription_ && current == announcedCell_) return;
+  if (description != announcedDescription_) {
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+  }
+  announcedDescription_ = description;
+  announcedCell_ = current;
+  cellDescription_ = description;
+  if (hasFocus()) SendCellEvent(this, current, QAccessible::DescriptionChanged);
 }
 
 }  // namespace classlib

@@ -1,5 +1,6 @@
 // drawgrid_input.cpp: the draw grid's current cell and how the mouse and the
-// keys move it, each move passing OnSelectCell first.
+// keys move it, each move passing OnSelectCell first; and the double-click
+// that Enter and Space stand in for.
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
@@ -17,6 +18,7 @@ bool TDrawGrid::TrySelect(int col, int row) {
   const int oldRow = row_;
   col_ = col;
   row_ = row;
+  cellDescription_.clear();
   viewport()->update();
   AnnounceCurrentCell(oldCol, oldRow);
   return true;
@@ -74,6 +76,14 @@ void TDrawGrid::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_PageDown: row = std::min(row + page, lastRow); break;
     case Qt::Key_Home: col = 0; row = ctrl ? 0 : row; break;
     case Qt::Key_End: col = lastCol; row = ctrl ? lastRow : row; break;
+    // Enter and Space act on the current cell as a double-click does; a held
+    // key does not repeat the action.
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      event->accept();
+      if (!event->isAutoRepeat() && OnDblClick) OnDblClick(this);
+      return;
     default: QAbstractScrollArea::keyPressEvent(event); return;
   }
   event->accept();

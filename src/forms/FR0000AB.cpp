@@ -25,10 +25,12 @@ TLabel* MakeNoticeLabel(QWidget* parent, int top, const QString& text) {
   return label;
 }
 
-TImage* MakeImage(QWidget* parent, int left, int top, int width, int height) {
+// A screen reader names each picture by what it shows.
+TImage* MakeImage(QWidget* parent, int left, int top, int width, int height, const QString& shows) {
   auto* image = new TImage(parent);
   SetBounds(image, left, top, width, height);
   image->SetAutoSize(true);
+  image->setAccessibleName(shows);
   return image;
 }
 
@@ -56,14 +58,14 @@ void TFrmFR0000AB::BuildLayout() {
   move(398, 246);
   QWidget* client = Client();
 
-  ImgBack = MakeImage(client, 8, 6, 240, 160);
+  ImgBack = MakeImage(client, 8, 6, 240, 160, QStringLiteral("枠付きの背景"));
   ImgBack->SetPicture(QImage(QStringLiteral(":/aboutback.xpm")));
-  ImgProgramIcon = MakeImage(client, 28, 24, 200, 50);
+  ImgProgramIcon = MakeImage(client, 28, 24, 200, 50, QStringLiteral("Tessra"));
   ImgProgramIcon->SetStretch(true);
   LblCopyright = MakeNoticeLabel(client, 88, QStringLiteral("© 2026 Tessra Project"));
   LblComments = MakeNoticeLabel(client, 104, QStringLiteral("All rights reserved."));
   LblComments->SetWordWrap(true);
-  Image1 = MakeImage(client, 32, 86, 32, 32);
+  Image1 = MakeImage(client, 32, 86, 32, 32, QStringLiteral("製作者のエンブレム"));
   Image1->SetPicture(QImage(QStringLiteral(":/emblem.xpm")));
   BtnOKButton = new TButton(client);
   SetBounds(BtnOKButton, 160, 128, 73, 25);

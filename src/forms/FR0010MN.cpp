@@ -52,6 +52,7 @@ void TFrmFR0010MN::MnuOpenClick(TObject*) {
     try {
       PictureReady = false;
       Game.Playing = false;
+      Completed = false;
       DGMain->Repaint();
       DGSub->Repaint();
       ResetPieces();

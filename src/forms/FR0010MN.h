@@ -66,6 +66,9 @@ class TFrmFR0010MN : public classlib::TForm {
   // What a screen reader calls each cell of the board and of the preview.
   QString DGMainCellName(classlib::TObject* Sender, int ACol, int ARow);
   QString DGSubCellName(classlib::TObject* Sender, int ACol, int ARow);
+  // What a screen reader is told of the board as a whole: how many pieces
+  // are still astray, and that the picture is whole again.
+  QString DGMainDescription(classlib::TObject* Sender);
 
   // Picture state.
   int PieceWidth = 0;
@@ -78,6 +81,9 @@ class TFrmFR0010MN : public classlib::TForm {
   // The board: PieceMap, BlankPiece and Playing.
   puzzle::Puzzle Game;
   bool PictureReady = false;
+  // The last game came home and no new game or picture has come since; only
+  // a screen reader is told.
+  bool Completed = false;
   classlib::TWndMethod OldMainWndProc;
   classlib::TWndMethod OldSubWndProc;
 

@@ -143,6 +143,7 @@ void TFrmFR0010MN::BindEvents() {
   DGMain->OnCellName = [this](TObject* sender, int col, int row) {
     return DGMainCellName(sender, col, row);
   };
+  DGMain->OnDescription = [this](TObject* sender) { return DGMainDescription(sender); };
   DGSub->OnCellName = [this](TObject* sender, int col, int row) {
     return DGSubCellName(sender, col, row);
   };

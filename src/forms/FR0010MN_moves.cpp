@@ -58,6 +58,7 @@ bool TFrmFR0010MN::SlideVert(int indexDelta, int rowDelta) {
 bool TFrmFR0010MN::CheckComplete() {
   if (!Game.IsComplete()) return false;
   Game.Playing = false;
+  Completed = true;
   DGMain->Repaint();
   // The preview keeps its look until it is next painted, but a screen
   // reader hears at once that no piece is missing any more.
@@ -69,6 +70,7 @@ void TFrmFR0010MN::ShufflePieces() { Game.ShufflePieces(puzzle::SeedFromSeconds(
 
 void TFrmFR0010MN::SpbStartClick(TObject*) {
   Game.Playing = true;
+  Completed = false;
   DGMain->setEnabled(true);
   ShufflePieces();
   DGMain->SetCol(Game.PieceMap[0] == Game.BlankPiece ? 1 : 0);
@@ -78,11 +80,25 @@ void TFrmFR0010MN::SpbStartClick(TObject*) {
   DGMain->Repaint();
 }
 
-// Numbers are spoken as the cells show them, from 1.
+// Numbers are spoken as the cells show them, from 1. During a game a piece
+// in its home cell says so.
 QString TFrmFR0010MN::DGMainCellName(TObject*, int ACol, int ARow) {
-  const int piece = Game.PieceMap[static_cast<std::size_t>(Puzzle::CellIndex(ACol, ARow))];
-  if (Game.Playing && piece == Game.BlankPiece) return QStringLiteral("空きマス");
+  const int cell = Puzzle::CellIndex(ACol, ARow);
+  const int piece = Game.PieceMap[static_cast<std::size_t>(cell)];
+  if (!Game.Playing) return QStringLiteral("ピース %1").arg(piece + 1);
+  if (piece == Game.BlankPiece) return QStringLiteral("空きマス");
+  if (piece == cell) return QStringLiteral("ピース %1 正しい位置").arg(piece + 1);
   return QStringLiteral("ピース %1").arg(piece + 1);
+}
+
+// The progress a sighted player sees at a glance, and the end of the game,
+// which the screen shows only as the whole picture.
+QString TFrmFR0010MN::DGMainDescription(TObject*) {
+  if (Completed) return QStringLiteral("完成しました。すべてのピースが正しい位置にあります。");
+  if (!Game.Playing) return {};
+  return QStringLiteral("%1 枚のうち %2 枚のピースが正しい位置にありません。")
+      .arg(puzzle::kCellCount - 1)
+      .arg(Game.MisplacedPieces());
 }
 
 QString TFrmFR0010MN::DGSubCellName(TObject*, int ACol, int ARow) {

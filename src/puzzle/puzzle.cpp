@@ -115,6 +115,15 @@ bool Puzzle::IsSolvable() const {
   return transpositions % 2 == distance % 2;
 }
 
+int Puzzle::MisplacedPieces() const {
+  int count = 0;
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    const int piece = PieceMap[cell];
+    if (piece != cell && piece != BlankPiece) ++count;
+  }
+  return count;
+}
+
 int Puzzle::BlankCell() const {
   for (int cell = 0; cell < kCellCount; ++cell) {
     if (PieceMap[cell] == BlankPiece) {

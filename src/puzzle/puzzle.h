@@ -59,6 +59,9 @@ class Puzzle {
   // the blank's distance from its home change together and must agree.
   bool IsSolvable() const;
 
+  // How many pieces lie outside their home cell, the blank not counted.
+  int MisplacedPieces() const;
+
   // The cell that holds BlankPiece.
   int BlankCell() const;
 
