@@ -51,8 +51,9 @@ void TDrawGrid::AnnounceCurrentCell(int oldCol, int oldRow) {
 }
 
 void TDrawGrid::AnnounceChangedNames() {
-  if (!QAccessible::isActive()) return;
-  const int count = std::min(static_cast<int>(givenNames_.size()), ColCount() * RowCount());
+  const int count = QAccessible::isActive()
+                        ? std::min(static_cast<int>(givenNames_.size()), ColCount() * RowCount())
+                        : 0;
   for (int index = 0; index < count; ++index) {
     const QString given = givenNames_[static_cast<std::size_t>(index)];
     if (given.isNull() || CellName(index % ColCount(), index / ColCount()) == given) continue;

@@ -17,6 +17,7 @@ struct BoxSeen {
   QString Caption;
   QSize Client;
   QImage Logo;
+  QStringList PictureNames;  // what a screen reader calls the pictures
 };
 
 class AboutTest : public MainWindowTest {
@@ -29,7 +30,9 @@ class AboutTest : public MainWindowTest {
       EXPECT_NE(box, nullptr);
       if (box == nullptr) return mrCancel;
       seen = {QRect(box->Left(), box->Top(), box->Width(), box->Height()), box->Caption(),
-              QSize(box->ClientWidth(), box->ClientHeight()), box->ImgProgramIcon->Picture()};
+              QSize(box->ClientWidth(), box->ClientHeight()), box->ImgProgramIcon->Picture(),
+              {box->ImgBack->accessibleName(), box->ImgProgramIcon->accessibleName(),
+               box->Image1->accessibleName()}};
       return mrOk;
     });
     window_->MnuAbout->Click();
@@ -48,6 +51,7 @@ TEST_F(AboutTest, ShowsAFreshCentredBoxEachTime) {
   EXPECT_EQ(first.Caption, QStringLiteral("Tessra Ver1.0"));
   EXPECT_EQ(first.Client, QSize(257, 178));
   EXPECT_EQ(first.Logo, window_->ImgLogo->Picture());
+  EXPECT_EQ(first.PictureNames, QStringList({"枠付きの背景", "Tessra", "製作者のエンブレム"}));
   expectCentred(first.Frame);
   EXPECT_EQ(OpenAbout().Frame, first.Frame);
   // Released after each opening.

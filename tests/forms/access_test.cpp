@@ -1,10 +1,14 @@
 // access_test.cpp: the main window as a screen reader sees it: named
-// buttons and pictures, and two tables of cells whose names, selection and
-// default action follow the game.
+// buttons and pictures, two tables of cells whose names, selection and
+// default action follow the game, and a whole game played from the keys.
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QTest>
+#include <deque>
+#include <map>
 
 #include "forms/mainwindow_fixture.h"
+#include "support/board_solver.h"
 
 using namespace classlib;
 
@@ -73,6 +77,66 @@ TEST_F(AccessTest, NamesSelectionAndActionFollowTheGame) {
   Press(12);
   EXPECT_FALSE(window_->Game.Playing);
   EXPECT_EQ(Board({12, 13}) + Names(window_->DGSub, {12}), QStringList({"ピース 13", "ピース 14", "ピース 13 の場所"}));
+}
+
+// The arrow keys that take the selection from `from` to `to` round the blank.
+std::vector<Qt::Key> ArrowsBetween(int from, int to, int blank) {
+  const std::pair<int, Qt::Key> steps[] = {{-1, Qt::Key_Left}, {1, Qt::Key_Right},
+                                           {-5, Qt::Key_Up}, {5, Qt::Key_Down}};
+  std::map<int, std::pair<int, Qt::Key>> came{{from, {from, Qt::Key_unknown}}};
+  for (std::deque<int> queue{from}; !queue.empty(); queue.pop_front()) {
+    for (const auto& [delta, key] : steps) {
+      const int cell = queue.front(), next = cell + delta;
+      const bool sameRow = delta == -5 || delta == 5 || next / 5 == cell / 5;
+      if (next < 0 || next > 24 || !sameRow || next == blank || came.count(next)) continue;
+      came[next] = {cell, key};
+      queue.push_back(next);
+    }
+  }
+  std::vector<Qt::Key> keys;
+  for (int cell = to; cell != from; cell = came.at(cell).first) keys.insert(keys.begin(), came.at(cell).second);
+  return keys;
+}
+
+TEST_F(AccessTest, AGameFromTheKeysIsHeardToTheEnd) {
+  Open(WriteBmp(dir_, "pattern.bmp", PatternPicture(200, 200)));
+  Start(1);  // piece 21 is missing; its cell 3 is the blank; pieces 14 and 19 are home
+  TDrawGrid* board = window_->DGMain;
+  QAccessibleInterface* table = Iface(board);
+  EXPECT_EQ(Board({14, 19, 0}), QStringList({"ピース 15 正しい位置", "ピース 20 正しい位置", "ピース 16"}));
+  EXPECT_EQ(table->text(QAccessible::Description), "24 枚のうち 22 枚のピースが正しい位置にありません。");
+  // Space slides piece 8 into the blank; its new cell speaks it and then the progress, until
+  // the selection moves on. Enter does the same; a held key does not repeat it.
+  for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}) QTest::keyClick(board, key);
+  EXPECT_EQ(window_->Game.PieceMap[3], 8);
+  EXPECT_TRUE(Selected(board, 3));
+  EXPECT_EQ(Cell(board, 3)->text(QAccessible::Name), "ピース 9");
+  EXPECT_EQ(Cell(board, 3)->text(QAccessible::Description), "24 枚のうち 22 枚のピースが正しい位置にありません。");
+  QTest::keyClick(board, Qt::Key_Down);
+  EXPECT_EQ(Cell(board, 8)->text(QAccessible::Description), "");
+  QTest::keyClick(board, Qt::Key_Up);
+  QTest::keyPress(board, Qt::Key_Return);
+  QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+  QCoreApplication::sendEvent(board, &held);
+  EXPECT_EQ(window_->Game.PieceMap[2], 8) << "one slide back, not two";
+
+  const auto slides = testsupport::SolveBoard(window_->Game.PieceMap, window_->Game.BlankPiece);
+  ASSERT_TRUE(slides);
+  for (int cell : *slides) {
+    ASSERT_TRUE(window_->Game.Playing);
+    const int current = board->Row() * 5 + board->Col();
+    for (Qt::Key key : ArrowsBetween(current, cell, window_->Game.BlankCell())) QTest::keyClick(board, key);
+    QTest::keyClick(board, Qt::Key_Enter);
+  }
+  EXPECT_FALSE(window_->Game.Playing);
+  EXPECT_TRUE(window_->Game.IsComplete());
+  EXPECT_TRUE(boxTexts_.isEmpty());
+  const QString whole = "完成しました。すべてのピースが正しい位置にあります。";
+  EXPECT_EQ(Cell(board, board->Row() * 5 + board->Col())->text(QAccessible::Description), whole);
+  EXPECT_EQ(table->text(QAccessible::Description), whole);
+  // A new game is described afresh.
+  Start(1);
+  EXPECT_EQ(table->text(QAccessible::Description), "24 枚のうち 22 枚のピースが正しい位置にありません。");
 }
 
 }  // namespace
