@@ -9,6 +9,7 @@
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
 #include "puzzle/puzzle.h"
+#include "support/message_box.h"
 
 using namespace classlib;
 
@@ -55,8 +56,7 @@ BenchWindow::~BenchWindow() {
 
 bool BenchWindow::Open(const QString& path, QString* refusal) {
   SetNextModalAnswer([refusal](QWidget* box) {
-    auto* message = qobject_cast<TMessageForm*>(box);
-    if (refusal != nullptr && message != nullptr) *refusal = message->Text();
+    if (refusal != nullptr) *refusal = testsupport::ReadBox(box).Text;
     return mrOk;
   });
   SetNextModalAnswer(path);

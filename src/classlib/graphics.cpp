@@ -2,7 +2,6 @@
 #include "classlib/graphics.h"
 
 #include <new>
-#include <utility>
 
 #include "classlib/bmploader.h"
 #include "classlib/exception.h"
@@ -24,11 +23,6 @@ void TCanvas::FillRect(const TRect& r) {
 
 namespace {
 
-std::function<bool()>& AllocationFailureHook() {
-  static std::function<bool()> hook;
-  return hook;
-}
-
 [[noreturn]] void ThrowOutOfMemory(int width, int height) {
   throw Exception(
       QStringLiteral("ビットマップ (%1 × %2) を作成するためのメモリが足りません。")
@@ -36,22 +30,9 @@ std::function<bool()>& AllocationFailureHook() {
           .arg(height));
 }
 
-bool AllocationFails() {
-  const auto& hook = AllocationFailureHook();
-  return hook && hook();
-}
-
-void CheckAllocation(int width, int height) {
-  if (AllocationFails()) ThrowOutOfMemory(width, height);
-}
-
 }  // namespace
 
-void TBitmap::SetAllocationFailureHook(std::function<bool()> hook) {
-  AllocationFailureHook() = std::move(hook);
-}
-
-TBitmap::TBitmap() : canvas_(&surface_) { CheckAllocation(0, 0); }
+TBitmap::TBitmap() : canvas_(&surface_) {}
 
 void TBitmap::SetWidth(int width) { ChangeSize(width, Height()); }
 
@@ -66,7 +47,6 @@ void TBitmap::ChangeSize(int width, int height) {
                         .arg(height));
   }
   if (width == Width() && height == Height()) return;
-  CheckAllocation(width, height);
   if (std::int64_t{width} * height * 4 > kMaxPixelBytes) ThrowOutOfMemory(width, height);
   try {
     surface_.Resize(width, height);
@@ -75,15 +55,9 @@ void TBitmap::ChangeSize(int width, int height) {
   }
 }
 
-// The picture's pixels are this bitmap's allocation, so the allocation hook
-// is asked for them too; a failure it makes is the decoder's out of memory.
 bool TBitmap::LoadFromFile(const QString& fileName,
                            const std::function<bool(int, int)>& accept) {
-  return LoadBmpFile(fileName, surface_, [&accept](int width, int height) {
-    if (accept && !accept(width, height)) return false;
-    if (AllocationFails()) throw std::bad_alloc();
-    return true;
-  });
+  return LoadBmpFile(fileName, surface_, accept);
 }
 
 }  // namespace classlib

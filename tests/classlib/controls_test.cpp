@@ -21,6 +21,7 @@
 #include "classlib/panel.h"
 #include "classlib/speedbutton.h"
 #include "classlib/stdctrls.h"
+#include "support/message_box.h"
 
 using namespace classlib;
 
@@ -97,10 +98,10 @@ TEST(Application, TheExceptionReportAddsAFullStopUnderTheTitle) {
   QString text, caption;
   TMsgDlgType type = TMsgDlgType::mtInformation;
   SetNextModalAnswer([&](QWidget* window) {
-    auto* box = qobject_cast<TMessageForm*>(window);
-    text = box->Text();
-    caption = box->Caption();
-    type = box->Type();
+    const testsupport::BoxShown shown = testsupport::ReadBox(window);
+    text = shown.Text;
+    caption = window->windowTitle();
+    type = shown.Type;
     return mrOk;
   });
   Application->ShowException(Exception(QStringLiteral("読めません")));

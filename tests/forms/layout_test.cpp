@@ -80,15 +80,15 @@ TEST_F(MainWindowTest, OnlyOpenExitAndAboutWorkBeforeAPicture) {
 TEST_F(MainWindowTest, MenuItemsAndButtonsShareTheirCommands) {
   // The dialog is asked from both, and a cancelled one changes nothing.
   SetNextModalAnswer(std::nullopt);
-  window_->MnuOpen->Click();
+  window_->MnuOpen->Action()->trigger();
   SetNextModalAnswer(std::nullopt);
   QTest::mouseClick(window_->SpbOpen, Qt::LeftButton);
   EXPECT_FALSE(window_->PictureReady);
   SetNextModalAnswer(WriteBmp(dir_, "a.bmp", PatternPicture(200, 200)));
-  window_->MnuOpen->Click();
+  window_->MnuOpen->Action()->trigger();
   ASSERT_TRUE(window_->MnuStart->Enabled());
   window_->Clock = [] { return std::int64_t{1}; };
-  window_->MnuStart->Click();
+  window_->MnuStart->Action()->trigger();
   EXPECT_TRUE(window_->Game.Playing);
   EXPECT_EQ(window_->Game.BlankPiece, 21);
 }

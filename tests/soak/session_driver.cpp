@@ -22,6 +22,7 @@
 #include "forms/FR0000AB.h"
 #include "forms/FR0010MN.h"
 #include "soak/grid_player.h"
+#include "support/message_box.h"
 
 using namespace classlib;
 
@@ -38,8 +39,7 @@ void Expect(bool ok, const char* what) {
 // Queues an answer for the next box, which must show `text`.
 void AnswerBox(const QString& text) {
   SetNextModalAnswer([text](QWidget* window) {
-    auto* box = qobject_cast<TMessageForm*>(window);
-    Expect(box != nullptr && box->Text() == text, "a box with the expected text");
+    Expect(testsupport::ReadBox(window).Text == text, "a box with the expected text");
     return mrOk;
   });
 }
@@ -101,7 +101,7 @@ void RunScript() {
     aboutShown = qobject_cast<TFrmFR0000AB*>(box) != nullptr;
     return mrOk;
   });
-  window->MnuAbout->Click();
+  window->MnuAbout->Action()->trigger();
   Expect(aboutShown, "the About box comes up");
   Expect(ClearModalAnswers() == 0, "every queued box answer was used");
   QTest::mouseClick(window->SpbExit, Qt::LeftButton);
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
   Application->CreateForm(FrmFR0010MN);
   QTimer::singleShot(0, RunScript);
   Application->Run();
-  Expect(Application->Terminated(), "closing the window ends the loop");
+  Expect(FrmFR0010MN->isHidden(), "closing the window ends the loop");
   Application->Finalize();
   if (failures == 0) std::fprintf(stderr, "session_driver: session completed\n");
   return failures == 0 ? 0 : 1;

@@ -8,6 +8,8 @@
 
 #include "platform/surface.h"
 
+class QWidget;
+
 namespace testsupport {
 
 // Builds a surface from ASCII art: one string per row, each character looked
@@ -21,6 +23,9 @@ platform::Surface FromArt(std::initializer_list<std::string_view> rows,
 ::testing::AssertionResult SameImage(const std::string& name,
                                      const platform::Surface& actual,
                                      const platform::Surface& expected);
+
+// What the widget shows when it paints now, as a player would see it.
+platform::Surface Shown(QWidget* widget);
 
 // Writes the surface as a PNG into the test output folder; returns the path.
 std::string SavePng(const std::string& name, const platform::Surface& surface);
