@@ -2,6 +2,7 @@
 // every cell is drawn into the screen-sized work bitmap made at load time.
 #include "render/cellpainter.h"
 
+#include "platform/raster.h"
 #include "puzzle/puzzle.h"
 #include "util/CL0010GF.h"
 
