@@ -5,6 +5,7 @@
 
 #include "classlib/bmploader.h"
 #include "classlib/exception.h"
+#include "classlib/sentences.h"
 
 namespace classlib {
 
@@ -24,10 +25,7 @@ void TCanvas::FillRect(const TRect& r) {
 namespace {
 
 [[noreturn]] void ThrowOutOfMemory(int width, int height) {
-  throw Exception(
-      QStringLiteral("ビットマップ (%1 × %2) を作成するためのメモリが足りません。")
-          .arg(width)
-          .arg(height));
+  throw Exception(Sentence(TSentence::BitmapOutOfMemory).arg(width).arg(height));
 }
 
 }  // namespace
@@ -42,12 +40,12 @@ void TBitmap::SetHeight(int height) { ChangeSize(Width(), height); }
 // for; a failed allocation leaves the bitmap as it was.
 void TBitmap::ChangeSize(int width, int height) {
   if (width < 0 || height < 0) {
-    throw Exception(QStringLiteral("ビットマップの大きさ (%1 × %2) が正しくありません。")
-                        .arg(width)
-                        .arg(height));
+    throw Exception(Sentence(TSentence::BitmapBadSize).arg(width).arg(height));
   }
   if (width == Width() && height == Height()) return;
-  if (std::int64_t{width} * height * 4 > kMaxPixelBytes) ThrowOutOfMemory(width, height);
+  if (std::uint64_t(width) * std::uint64_t(height) > platform::kMaxSurfacePixels) {
+    ThrowOutOfMemory(width, height);
+  }
   try {
     surface_.Resize(width, height);
   } catch (const std::bad_alloc&) {

@@ -59,7 +59,7 @@ class TCanvas {
 // An off-screen bitmap: a surface with its canvas. New bitmaps are empty
 // (0 x 0). Resizing keeps the pixels of the shared area; new pixels are
 // undefined until drawn, so the pages of a large bitmap that nothing draws on
-// take no memory. A bitmap holds at most kMaxPixelBytes of pixels.
+// take no memory. A bitmap holds at most platform::kMaxSurfacePixels pixels.
 class TBitmap {
  public:
   TBitmap();
@@ -83,8 +83,6 @@ class TBitmap {
   TCanvas* Canvas() { return &canvas_; }
   const platform::Surface& Surface() const { return surface_; }
   platform::Surface& Surface() { return surface_; }
-
-  static constexpr std::int64_t kMaxPixelBytes = platform::kMaxSurfacePixels * 4;
 
  private:
   void ChangeSize(int width, int height);
