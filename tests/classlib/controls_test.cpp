@@ -111,25 +111,20 @@ TEST(Application, TheExceptionReportAddsAFullStopUnderTheTitle) {
 }
 
 // Qt's own file dialog takes its texts from Qt's Japanese translation; with
-// the file missing it keeps its English ones.
+// the file missing it keeps its English ones. One text of each shows which.
 TEST(Application, TheToolkitsDialogsSpeakJapaneseFromQtsTranslation) {
-  const auto dialogTexts = [] {
+  const auto openText = [] {
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    const auto* buttons = dialog.findChild<QDialogButtonBox*>();
-    return QStringList{dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text(),
-                       buttons->button(QDialogButtonBox::Open)->text(),
-                       buttons->button(QDialogButtonBox::Cancel)->text(),
-                       dialog.findChild<QWidget*>(QStringLiteral("backButton"))->toolTip()};
+    return dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->text();
   };
   QTemporaryDir noTranslations;
   EXPECT_FALSE(Application->SetToolkitLanguage(QStringLiteral("ja"), noTranslations.path()));
-  EXPECT_EQ(dialogTexts().value(1), QStringLiteral("&Open"));
+  EXPECT_EQ(openText(), QStringLiteral("&Open"));
   ASSERT_TRUE(Application->SetToolkitLanguage(
       QStringLiteral("ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
       << "Qt's translations (Debian package qt6-translations-l10n) are missing";
-  EXPECT_EQ(dialogTexts(), QStringList({QStringLiteral("アドレス:"), QStringLiteral("開く(&O)"),
-                                        QStringLiteral("キャンセル"), QStringLiteral("戻る")}));
+  EXPECT_EQ(openText(), QStringLiteral("開く(&O)"));
   qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
   QLocale::setDefault(QLocale::system());
 }

@@ -225,14 +225,13 @@ TEST_F(DrawGridTest, ScrollBarsAppearWhenCellsDoNotFit) {
   EXPECT_TRUE(vert->isVisible());
 }
 
-TEST_F(DrawGridTest, DisabledGridIgnoresInputButPaintsTheSame) {
+// That a disabled grid takes no input is Qt's; the layout tests see it on the
+// window's grids.
+TEST_F(DrawGridTest, DisabledGridPaintsTheSame) {
   Show();
   grid->Repaint();
   const QImage enabledLook = grid->grab().toImage();
   grid->setEnabled(false);
-  Click(2, 2);
-  Key(Qt::Key_Down);
-  EXPECT_TRUE(asked.empty());
   cellsDrawn = 0;
   grid->Repaint();
   EXPECT_EQ(cellsDrawn, 25);

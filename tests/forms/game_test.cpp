@@ -42,12 +42,12 @@ TEST_F(GameTest, StartDealsFromTheClockAndSelectsTheTopRow) {
   // The same second deals the same game again.
   Start(1);
   EXPECT_EQ(window_->Game.PieceMap, kSeedOneDeal);
-  // Every deal can be brought home, and the selection starts at the first
-  // cell of the top row unless the blank lies there (about one in 25).
+  // The selection starts at the first cell of the top row unless the blank
+  // lies there (about one in 25). That every deal can be brought home is the
+  // puzzle tests' to show.
   int blankFirst = 0;
   for (std::int64_t seconds = 1700000000; seconds < 1700002000; ++seconds) {
     Start(seconds);
-    ASSERT_TRUE(window_->Game.IsSolvable()) << seconds;
     const bool blankInCellZero = window_->Game.PieceMap[0] == window_->Game.BlankPiece;
     blankFirst += blankInCellZero;
     ASSERT_EQ(Selected(), std::pair(blankInCellZero ? 1 : 0, 0)) << seconds;

@@ -66,6 +66,14 @@ std::string SavePng(const std::string& name, const platform::Surface& surface) {
                  << " (pictures beside " << SavePng(name + "-diff", diff) << ")";
 }
 
+platform::Surface Crop(const platform::Surface& s, int x, int y, int w, int h) {
+  platform::Surface block(w, h);
+  for (int row = 0; row < h; ++row) {
+    for (int col = 0; col < w; ++col) block.SetPixel(col, row, s.Pixel(x + col, y + row));
+  }
+  return block;
+}
+
 platform::Surface Shown(QWidget* widget) {
   return platform::SurfaceFromQImage(widget->grab().toImage());
 }

@@ -24,6 +24,10 @@ platform::Surface FromArt(std::initializer_list<std::string_view> rows,
                                      const platform::Surface& actual,
                                      const platform::Surface& expected);
 
+// The w x h block of `s` at (x, y), copied pixel by pixel: an oracle that
+// does not go through the block transfers under test.
+platform::Surface Crop(const platform::Surface& s, int x, int y, int w, int h);
+
 // What the widget shows when it paints now, as a player would see it.
 platform::Surface Shown(QWidget* widget);
 
