@@ -71,7 +71,7 @@ TEST_F(AccessTest, NamesSelectionAndActionFollowTheGame) {
   // One slide from home: the end of the game shows in the names at once.
   ArrangeOneSlideFromHome(12);
   Press(12);
-  EXPECT_FALSE(window_->Game.Playing);
+  EXPECT_FALSE(View().Game().Playing);
   EXPECT_EQ(Board({12, 13}) + Names(window_->DGSub, {12}), QStringList({"ピース 13", "ピース 14", "ピース 13 の場所"}));
 }
 

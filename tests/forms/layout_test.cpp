@@ -84,14 +84,14 @@ TEST_F(MainWindowTest, MenuItemsAndButtonsShareTheirCommands) {
   window_->MnuOpen->Action()->trigger();
   SetNextModalAnswer(std::nullopt);
   QTest::mouseClick(window_->SpbOpen, Qt::LeftButton);
-  EXPECT_FALSE(window_->PictureReady);
+  EXPECT_FALSE(View().PictureReady());
   SetNextModalAnswer(WriteBmp(dir_, "a.bmp", PatternPicture(200, 200)));
   window_->MnuOpen->Action()->trigger();
   ASSERT_TRUE(window_->MnuStart->Enabled());
-  window_->Clock = [] { return std::int64_t{1}; };
+  View().SetClock([] { return std::int64_t{1}; });
   window_->MnuStart->Action()->trigger();
-  EXPECT_TRUE(window_->Game.Playing);
-  EXPECT_EQ(window_->Game.BlankPiece, 21);
+  EXPECT_TRUE(View().Game().Playing);
+  EXPECT_EQ(View().Game().BlankPiece, 21);
 }
 
 TEST_F(MainWindowTest, AltKeysReachTheMenus) {

@@ -76,7 +76,7 @@ void MainWindowTest::OpenRecorded(const QString& path) {
 }
 
 void MainWindowTest::Start(std::int64_t seconds) {
-  window_->Clock = [seconds] { return seconds; };
+  View().SetClock([seconds] { return seconds; });
   QTest::mouseClick(window_->SpbStart, Qt::LeftButton);
 }
 
@@ -96,9 +96,9 @@ void MainWindowTest::DoubleClickCell(int col, int row) {
 }
 
 void MainWindowTest::ArrangeOneSlideFromHome(int blankPiece) {
-  window_->Game.ResetPieces();
-  std::swap(window_->Game.PieceMap[blankPiece], window_->Game.PieceMap[blankPiece + 1]);
-  window_->Game.BlankPiece = blankPiece;
+  View().Game().ResetPieces();
+  std::swap(View().Game().PieceMap[blankPiece], View().Game().PieceMap[blankPiece + 1]);
+  View().Game().BlankPiece = blankPiece;
 }
 
 namespace {

@@ -55,7 +55,7 @@ class FaultsTest : public formtest::MainWindowTest {
   // The window still takes a picture, deals and slides pieces.
   void ExpectUsable() {
     Open(formtest::WriteBmp(dir_, "good.bmp", formtest::PatternPicture(200, 150)));
-    ASSERT_TRUE(window_->PictureReady);
+    ASSERT_TRUE(View().PictureReady());
     ASSERT_TRUE(window_->SpbStart->isEnabled());
     Start(3);
     GridPlayer player(window_, 3);
@@ -79,7 +79,7 @@ TEST_F(FaultsTest, AnOpenSurvivesABitmapFailureAtEachAllocation) {
     }
     if (calls < failAt) {
       EXPECT_TRUE(boxTexts_.isEmpty()) << "a box came up on an open without faults";
-      EXPECT_TRUE(window_->PictureReady);
+      EXPECT_TRUE(View().PictureReady());
       break;
     }
     ASSERT_EQ(boxTexts_.size(), 1);
@@ -92,7 +92,7 @@ TEST_F(FaultsTest, AnOpenSurvivesABitmapFailureAtEachAllocation) {
       EXPECT_TRUE(boxTexts_[0].endsWith(QStringLiteral("メモリが足りません。")));
     }
     EXPECT_EQ(boxTypes_[0], TMsgDlgType::mtWarning);
-    EXPECT_FALSE(window_->PictureReady);
+    EXPECT_FALSE(View().PictureReady());
     EXPECT_FALSE(window_->SpbStart->isEnabled());
     ExpectUsable();
   }
@@ -155,7 +155,7 @@ TEST_F(FaultsTest, APictureChangedBetweenTheDialogAndTheLoadIsRefusedCleanly) {
     ASSERT_EQ(boxTexts_.size(), 1);
     EXPECT_EQ(boxTexts_[0], c.Message.arg(name));
     EXPECT_EQ(boxTypes_[0], TMsgDlgType::mtWarning);
-    EXPECT_FALSE(window_->PictureReady);
+    EXPECT_FALSE(View().PictureReady());
     ExpectUsable();
   }
 }

@@ -60,9 +60,9 @@ QString WritePicture(const QTemporaryDir& dir, const QString& name, int width, i
 }
 
 void PlayAndRefuse(TFrmFR0010MN* window, const QTemporaryDir& dir, int slides) {
-  window->Clock = [] { return std::int64_t{1700000000}; };
+  TFrmFR0010MNView(window).SetClock([] { return std::int64_t{1700000000}; });
   QTest::mouseClick(window->SpbStart, Qt::LeftButton);
-  Expect(window->Game.Playing, "Start deals a game");
+  Expect(TFrmFR0010MNView(window).Game().Playing, "Start deals a game");
   soak::GridPlayer player(window, 1);
   const std::string error = player.Play(slides);
   if (!error.empty()) std::fprintf(stderr, "session_driver: %s\n", error.c_str());
@@ -76,7 +76,7 @@ void PlayAndRefuse(TFrmFR0010MN* window, const QTemporaryDir& dir, int slides) {
   OpenThroughToolBar(window, dir.filePath(QStringLiteral("cut.bmp")));
   AnswerBox(QStringLiteral("120 × 120 [Pixel] 以上のビットマップを指定してください。"));
   OpenThroughToolBar(window, WritePicture(dir, QStringLiteral("small.bmp"), 119, 300));
-  Expect(!window->PictureReady && !window->Game.Playing, "a refused picture ends the game");
+  Expect(!TFrmFR0010MNView(window).PictureReady() && !TFrmFR0010MNView(window).Game().Playing, "a refused picture ends the game");
 }
 
 void RunScript() {
@@ -87,7 +87,7 @@ void RunScript() {
   Expect(!pictures.isEmpty(), "sample pictures are there");
   for (const QString& name : pictures) {
     OpenThroughToolBar(window, samples.filePath(name));
-    Expect(window->PictureReady, "a sample picture loads");
+    Expect(TFrmFR0010MNView(window).PictureReady(), "a sample picture loads");
   }
 
   QTemporaryDir dir;
