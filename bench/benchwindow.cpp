@@ -9,6 +9,7 @@
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
 #include "puzzle/puzzle.h"
+#include "support/message_box.h"
 
 using namespace classlib;
 
@@ -55,22 +56,21 @@ BenchWindow::~BenchWindow() {
 
 bool BenchWindow::Open(const QString& path, QString* refusal) {
   SetNextModalAnswer([refusal](QWidget* box) {
-    auto* message = qobject_cast<TMessageForm*>(box);
-    if (refusal != nullptr && message != nullptr) *refusal = message->Text();
+    if (refusal != nullptr) *refusal = testsupport::ReadBox(box).Text;
     return mrOk;
   });
   SetNextModalAnswer(path);
   window_->MnuOpenClick(window_->SpbOpen);
   ClearModalAnswers();
   QCoreApplication::processEvents();
-  return window_->PictureReady;
+  return View().PictureReady();
 }
 
 bool BenchWindow::FitWindowToBoard() {
   classlib::TDrawGrid* grid = window_->DGMain;
   const int frame = grid->frameWidth();
-  const int dx = puzzle::kBoardSide * window_->PieceWidth + 2 * frame - grid->width();
-  const int dy = puzzle::kBoardSide * window_->PieceHeight + 2 * frame - grid->height();
+  const int dx = puzzle::kBoardSide * View().PieceWidth() + 2 * frame - grid->width();
+  const int dy = puzzle::kBoardSide * View().PieceHeight() + 2 * frame - grid->height();
   window_->showNormal();
   window_->resize(window_->width() + dx, window_->height() + dy);
   QCoreApplication::processEvents();
@@ -79,9 +79,9 @@ bool BenchWindow::FitWindowToBoard() {
 }
 
 QPoint BenchWindow::StartBesideBlank() {
-  window_->Clock = [] { return std::int64_t{1}; };
+  View().SetClock([] { return std::int64_t{1}; });
   window_->SpbStartClick(window_->SpbStart);
-  const int blank = window_->Game.BlankCell();
+  const int blank = View().Game().BlankCell();
   const int blankCol = blank % puzzle::kBoardSide;
   const QPoint piece(blankCol == 0 ? 1 : blankCol - 1, blank / puzzle::kBoardSide);
   window_->DGMain->SetCol(piece.x());

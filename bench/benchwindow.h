@@ -36,6 +36,7 @@ class BenchWindow {
   BenchWindow& operator=(const BenchWindow&) = delete;
 
   TFrmFR0010MN* Window() const { return window_; }
+  TFrmFR0010MNView View() const { return TFrmFR0010MNView(window_); }
 
   // Opens `path` through the Open command with the dialog answered. A refusal
   // box is answered too; returns whether the picture was accepted, with the

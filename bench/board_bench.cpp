@@ -116,7 +116,7 @@ void Slide(benchmark::State& state, const BoardCase& board) {
   }
   TFrmFR0010MN* window = bench.Window();
   QWidget* viewport = window->DGMain->viewport();
-  const int blankBefore = window->Game.BlankCell();
+  const int blankBefore = TFrmFR0010MNView(window).Game().BlankCell();
   // Counts the cells each grid paints, to show what one slide repaints.
   std::int64_t boardCells = 0;
   std::int64_t previewCells = 0;
@@ -139,7 +139,8 @@ void Slide(benchmark::State& state, const BoardCase& board) {
   // Every double-click must have moved the piece: after an odd number of
   // slides the blank sits where the piece started.
   const int expected = slides % 2 == 0 ? blankBefore : piece.y() * 5 + piece.x();
-  if (window->Game.BlankCell() != expected || !window->Game.Playing) {
+  const puzzle::Puzzle& game = TFrmFR0010MNView(window).Game();
+  if (game.BlankCell() != expected || !game.Playing) {
     state.SkipWithError("a double-click did not slide the piece");
   }
   state.counters["board_cells"] = benchmark::Counter(static_cast<double>(boardCells),

@@ -109,7 +109,8 @@ void LoadPicture(benchmark::State& state, const PictureCase& picture) {
     const bool accepted = window->LoadPicture(path);
     benchmark::DoNotOptimize(accepted);
   }
-  if (!window->PictureReady || window->BmpPicture->Width() != picture.Width) {
+  const TFrmFR0010MNView view(window);
+  if (!view.PictureReady() || view.BmpPicture()->Width() != picture.Width) {
     state.SkipWithError("the picture was not accepted");
   }
 }

@@ -6,15 +6,14 @@
 namespace classlib {
 namespace {
 
-// One ring of 1-pixel lines along the inside of `r`. The bottom and right
-// lines come last and run the full length, so they take the two corners
-// that they share with the top and left lines.
-void DrawRing(QPainter& painter, const QRect& r, const QColor& topLeft,
+// The controls' rings: the bottom and right sides take all the corners they
+// share with the top and left ones.
+void PaintRing(QPainter& painter, const QRect& r, const QColor& topLeft,
               const QColor& bottomRight) {
-  painter.fillRect(r.x(), r.y(), r.width(), 1, topLeft);
-  painter.fillRect(r.x(), r.y(), 1, r.height(), topLeft);
-  painter.fillRect(r.x(), r.y() + r.height() - 1, r.width(), 1, bottomRight);
-  painter.fillRect(r.x() + r.width() - 1, r.y(), 1, r.height(), bottomRight);
+  DrawRing(TRect{r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}, topLeft, bottomRight,
+           bottomRight, [&painter](const TRect& b, const QColor& colour) {
+             painter.fillRect(b.Left, b.Top, b.Width(), b.Height(), colour);
+           });
 }
 
 }  // namespace
@@ -39,22 +38,22 @@ void DrawEdge(QPainter& painter, const QRect& r, TEdge edge, const QPalette& pal
   const QRect inner = r.adjusted(1, 1, -1, -1);
   switch (edge) {
     case TEdge::PanelRaised:
-      DrawRing(painter, r, light, dark);
+      PaintRing(painter, r, light, dark);
       break;
     case TEdge::PanelLowered:
-      DrawRing(painter, r, dark, light);
+      PaintRing(painter, r, dark, light);
       break;
     case TEdge::ButtonRaised:
-      DrawRing(painter, r, light, shadow);
-      DrawRing(painter, inner, face, dark);
+      PaintRing(painter, r, light, shadow);
+      PaintRing(painter, inner, face, dark);
       break;
     case TEdge::ButtonDown:
-      DrawRing(painter, r, shadow, light);
-      DrawRing(painter, inner, dark, face);
+      PaintRing(painter, r, shadow, light);
+      PaintRing(painter, inner, dark, face);
       break;
     case TEdge::FieldSunken:
-      DrawRing(painter, r, dark, light);
-      DrawRing(painter, inner, shadow, face);
+      PaintRing(painter, r, dark, light);
+      PaintRing(painter, inner, shadow, face);
       break;
   }
 }

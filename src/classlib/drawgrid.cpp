@@ -45,28 +45,14 @@ int TDrawGrid::DefaultRowHeight() const { return rows_.DefaultSize(); }
 int TDrawGrid::Col() const { return col_; }
 int TDrawGrid::Row() const { return row_; }
 int TDrawGrid::LeftCol() const { return leftCol_; }
-int TDrawGrid::TopRow() const { return topRow_; }
 TColor TDrawGrid::Color() const { return color_; }
 TScrollStyle TDrawGrid::ScrollBars() const { return scrollBars_; }
 int TDrawGrid::ClientWidth() const { return ComputeLayout().ClientWidth; }
 int TDrawGrid::ClientHeight() const { return ComputeLayout().ClientHeight; }
 TCanvas* TDrawGrid::Canvas() { return &canvas_; }
-const platform::Surface& TDrawGrid::ClientSurface() const { return surface_; }
 
 int TDrawGrid::ColWidth(int col) const { return cols_.Contains(col) ? cols_.Size(col) : 0; }
 int TDrawGrid::RowHeight(int row) const { return rows_.Contains(row) ? rows_.Size(row) : 0; }
-
-void TDrawGrid::SetColCount(int count) {
-  cols_.SetCount(count);
-  col_ = std::min(col_, cols_.Count() - 1);
-  Changed();
-}
-
-void TDrawGrid::SetRowCount(int count) {
-  rows_.SetCount(count);
-  row_ = std::min(row_, rows_.Count() - 1);
-  Changed();
-}
 
 void TDrawGrid::SetDefaultColWidth(int width) {
   cols_.SetDefaultSize(width);
@@ -257,7 +243,6 @@ void TDrawGrid::PaintCells() {
       if (rect.IsEmpty()) continue;
       TGridDrawState state;
       state.Selected = col == col_ && row == row_;
-      state.Focused = state.Selected && hasFocus();
       OnDrawCell(this, col, row, rect, state);
     }
   }

@@ -16,7 +16,6 @@ namespace classlib {
 
 struct TGridDrawState {
   bool Selected = false;  // the cell is the current cell
-  bool Focused = false;   // ... and the grid has the keyboard focus
 };
 
 using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow,
@@ -36,9 +35,7 @@ class TDrawGrid : public QAbstractScrollArea {
   ~TDrawGrid() override;
 
   int ColCount() const;
-  void SetColCount(int count);
   int RowCount() const;
-  void SetRowCount(int count);
 
   // Setting a default size resets every column width (row height) to it.
   int DefaultColWidth() const;
@@ -57,9 +54,8 @@ class TDrawGrid : public QAbstractScrollArea {
   void SetCol(int col);
   int Row() const;
   void SetRow(int row);
-  // The first column and row shown; scrolling moves them by whole cells.
+  // The first column shown; scrolling moves the cells by whole cells.
   int LeftCol() const;
-  int TopRow() const;
 
   TColor Color() const;
   void SetColor(TColor color);
@@ -74,8 +70,6 @@ class TDrawGrid : public QAbstractScrollArea {
 
   // The canvas on the grid's client area, as handed to OnDrawCell.
   TCanvas* Canvas();
-  // What the grid has painted so far, one pixel per client pixel.
-  const platform::Surface& ClientSurface() const;
 
   // Paints the whole grid before returning, also when it is hidden.
   void Repaint();

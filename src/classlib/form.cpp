@@ -16,13 +16,7 @@
 namespace classlib {
 namespace {
 
-std::function<QMargins(const QWidget*)>& StubbedMargins() {
-  static std::function<QMargins(const QWidget*)> margins;
-  return margins;
-}
-
 QMargins ShownFrameMargins(const QWidget* window) {
-  if (StubbedMargins()) return StubbedMargins()(window);
   const QRect frame = window->frameGeometry();
   const QRect client = window->geometry();
   return {client.left() - frame.left(), client.top() - frame.top(),
@@ -85,9 +79,6 @@ QMargins TForm::FrameMargins() const {
   return margins;
 }
 
-void TForm::StubFrameMargins(std::function<QMargins(const QWidget* window)> margins) {
-  StubbedMargins() = std::move(margins);
-}
 void TForm::SetLeft(int left) { move(left, Top()); }
 void TForm::SetTop(int top) { move(Left(), top); }
 

@@ -41,9 +41,6 @@ class TForm : public QWidget {
   // the same window manager drawing both; with no window manager, or no
   // main form on screen, there is none.
   QMargins FrameMargins() const;
-  // Test seam: while set, the function gives the margins of every shown form
-  // in place of the window system; an empty function gives them back to it.
-  static void StubFrameMargins(std::function<QMargins(const QWidget* window)> margins);
   void SetLeft(int left);
   void SetTop(int top);
   // Sets the client area's size (the menu bar comes on top of it).

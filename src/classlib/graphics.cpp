@@ -2,10 +2,10 @@
 #include "classlib/graphics.h"
 
 #include <new>
-#include <utility>
 
 #include "classlib/bmploader.h"
 #include "classlib/exception.h"
+#include "classlib/sentences.h"
 
 namespace classlib {
 
@@ -24,34 +24,13 @@ void TCanvas::FillRect(const TRect& r) {
 
 namespace {
 
-std::function<bool()>& AllocationFailureHook() {
-  static std::function<bool()> hook;
-  return hook;
-}
-
 [[noreturn]] void ThrowOutOfMemory(int width, int height) {
-  throw Exception(
-      QStringLiteral("ビットマップ (%1 × %2) を作成するためのメモリが足りません。")
-          .arg(width)
-          .arg(height));
-}
-
-bool AllocationFails() {
-  const auto& hook = AllocationFailureHook();
-  return hook && hook();
-}
-
-void CheckAllocation(int width, int height) {
-  if (AllocationFails()) ThrowOutOfMemory(width, height);
+  throw Exception(Sentence(TSentence::BitmapOutOfMemory).arg(width).arg(height));
 }
 
 }  // namespace
 
-void TBitmap::SetAllocationFailureHook(std::function<bool()> hook) {
-  AllocationFailureHook() = std::move(hook);
-}
-
-TBitmap::TBitmap() : canvas_(&surface_) { CheckAllocation(0, 0); }
+TBitmap::TBitmap() : canvas_(&surface_) {}
 
 void TBitmap::SetWidth(int width) { ChangeSize(width, Height()); }
 
@@ -61,13 +40,12 @@ void TBitmap::SetHeight(int height) { ChangeSize(Width(), height); }
 // for; a failed allocation leaves the bitmap as it was.
 void TBitmap::ChangeSize(int width, int height) {
   if (width < 0 || height < 0) {
-    throw Exception(QStringLiteral("ビットマップの大きさ (%1 × %2) が正しくありません。")
-                        .arg(width)
-                        .arg(height));
+    throw Exception(Sentence(TSentence::BitmapBadSize).arg(width).arg(height));
   }
   if (width == Width() && height == Height()) return;
-  CheckAllocation(width, height);
-  if (std::int64_t{width} * height * 4 > kMaxPixelBytes) ThrowOutOfMemory(width, height);
+  if (std::uint64_t(width) * std::uint64_t(height) > platform::kMaxSurfacePixels) {
+    ThrowOutOfMemory(width, height);
+  }
   try {
     surface_.Resize(width, height);
   } catch (const std::bad_alloc&) {
@@ -75,15 +53,9 @@ void TBitmap::ChangeSize(int width, int height) {
   }
 }
 
-// The picture's pixels are this bitmap's allocation, so the allocation hook
-// is asked for them too; a failure it makes is the decoder's out of memory.
 bool TBitmap::LoadFromFile(const QString& fileName,
                            const std::function<bool(int, int)>& accept) {
-  return LoadBmpFile(fileName, surface_, [&accept](int width, int height) {
-    if (accept && !accept(width, height)) return false;
-    if (AllocationFails()) throw std::bad_alloc();
-    return true;
-  });
+  return LoadBmpFile(fileName, surface_, accept);
 }
 
 }  // namespace classlib

@@ -20,20 +20,10 @@ using TPoint = platform::Point;
 using HDC = platform::Surface*;
 
 inline constexpr TColor clBlack = platform::Rgb(0, 0, 0);
-inline constexpr TColor clMaroon = platform::Rgb(128, 0, 0);
-inline constexpr TColor clGreen = platform::Rgb(0, 128, 0);
-inline constexpr TColor clOlive = platform::Rgb(128, 128, 0);
-inline constexpr TColor clNavy = platform::Rgb(0, 0, 128);
-inline constexpr TColor clPurple = platform::Rgb(128, 0, 128);
-inline constexpr TColor clTeal = platform::Rgb(0, 128, 128);
 inline constexpr TColor clGray = platform::Rgb(128, 128, 128);
 inline constexpr TColor clSilver = platform::Rgb(192, 192, 192);
 inline constexpr TColor clRed = platform::Rgb(255, 0, 0);
-inline constexpr TColor clLime = platform::Rgb(0, 255, 0);
-inline constexpr TColor clYellow = platform::Rgb(255, 255, 0);
-inline constexpr TColor clBlue = platform::Rgb(0, 0, 255);
 inline constexpr TColor clFuchsia = platform::Rgb(255, 0, 255);
-inline constexpr TColor clAqua = platform::Rgb(0, 255, 255);
 inline constexpr TColor clWhite = platform::Rgb(255, 255, 255);
 
 inline QColor ToQColor(TColor c) { return QColor::fromRgb(c); }
@@ -69,7 +59,7 @@ class TCanvas {
 // An off-screen bitmap: a surface with its canvas. New bitmaps are empty
 // (0 x 0). Resizing keeps the pixels of the shared area; new pixels are
 // undefined until drawn, so the pages of a large bitmap that nothing draws on
-// take no memory. A bitmap holds at most kMaxPixelBytes of pixels.
+// take no memory. A bitmap holds at most platform::kMaxSurfacePixels pixels.
 class TBitmap {
  public:
   TBitmap();
@@ -93,13 +83,6 @@ class TBitmap {
   TCanvas* Canvas() { return &canvas_; }
   const platform::Surface& Surface() const { return surface_; }
   platform::Surface& Surface() { return surface_; }
-
-  static constexpr std::int64_t kMaxPixelBytes = platform::kMaxSurfacePixels * 4;
-
-  // Test seam: while set, every allocation attempt (construction or a size
-  // change) asks the hook first and throws Exception, as if memory were
-  // short, when it returns true. An empty function removes the hook.
-  static void SetAllocationFailureHook(std::function<bool()> hook);
 
  private:
   void ChangeSize(int width, int height);

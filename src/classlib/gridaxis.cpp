@@ -10,10 +10,6 @@ TGridAxis::TGridAxis(int count, int defaultSize)
     : sizes_(static_cast<std::size_t>(std::max(count, 1)), std::max(defaultSize, 0)),
       defaultSize_(std::max(defaultSize, 0)) {}
 
-void TGridAxis::SetCount(int count) {
-  sizes_.resize(static_cast<std::size_t>(std::max(count, 1)), defaultSize_);
-}
-
 void TGridAxis::SetDefaultSize(int size) {
   defaultSize_ = std::max(size, 0);
   std::fill(sizes_.begin(), sizes_.end(), defaultSize_);

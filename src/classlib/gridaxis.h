@@ -10,11 +10,10 @@ namespace classlib {
 // offsets are relative to the left (top) edge of the first cell shown.
 class TGridAxis {
  public:
+  // Counts below 1 count as 1.
   TGridAxis(int count, int defaultSize);
 
   int Count() const { return static_cast<int>(sizes_.size()); }
-  // New cells get the default size; counts below 1 count as 1.
-  void SetCount(int count);
   int DefaultSize() const { return defaultSize_; }
   // Resets every cell to the new default size. Negative sizes count as 0.
   void SetDefaultSize(int size);

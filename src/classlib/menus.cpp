@@ -29,12 +29,7 @@ TMenuItem* TMenuItem::Add(const QString& caption) {
   }
   auto* action = caption == QStringLiteral("-") ? menu_->addSeparator() : menu_->addAction(caption);
   auto* item = new TMenuItem(this, caption, action, nullptr);
-  items_.push_back(item);
   return item;
-}
-
-void TMenuItem::Click() {
-  if (action_->isEnabled()) action_->trigger();
 }
 
 TMainMenu::TMainMenu(QObject* owner) : QObject(owner), bar_(new QMenuBar) {}
@@ -48,7 +43,6 @@ TMenuItem* TMainMenu::Add(const QString& caption) {
   auto* menu = new QMenu(caption, bar_);
   auto* item = new TMenuItem(this, caption, menu->menuAction(), menu);
   bar_->addMenu(menu);
-  items_.push_back(item);
   return item;
 }
 

@@ -3,8 +3,6 @@
 
 #include <QObject>
 #include <QString>
-#include <memory>
-#include <vector>
 
 #include "classlib/messages.h"
 
@@ -28,10 +26,7 @@ class TMenuItem : public QObject {
 
   // Adds an item to this item's submenu.
   TMenuItem* Add(const QString& caption);
-  const std::vector<TMenuItem*>& Items() const { return items_; }
 
-  // Chooses the item as the user would.
-  void Click();
   QAction* Action() const { return action_; }
   QMenu* Menu() const { return menu_; }
 
@@ -44,7 +39,6 @@ class TMenuItem : public QObject {
   QString caption_;
   QAction* action_;
   QMenu* menu_;  // the submenu, created when the first item is added
-  std::vector<TMenuItem*> items_;
 };
 
 class TMainMenu : public QObject {
@@ -58,11 +52,9 @@ class TMainMenu : public QObject {
   TMenuItem* Add(const QString& caption);
   // The bar, to be put into a form (the form then owns it).
   QMenuBar* Bar() const { return bar_; }
-  const std::vector<TMenuItem*>& Items() const { return items_; }
 
  private:
   QMenuBar* bar_;
-  std::vector<TMenuItem*> items_;
 };
 
 }  // namespace classlib

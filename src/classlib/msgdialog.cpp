@@ -34,9 +34,7 @@ QStyle::StandardPixmap IconOf(TMsgDlgType type) {
 }  // namespace
 
 TMessageForm::TMessageForm(const QString& text, TMsgDlgType type)
-    : TForm(nullptr),  // owned by the caller alone, who destroys it after showing
-      text_(text),
-      type_(type) {
+    : TForm(nullptr) {  // owned by the caller alone, who destroys it after showing
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   auto* icon = new QLabel(Client());

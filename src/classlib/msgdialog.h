@@ -16,13 +16,6 @@ class TMessageForm : public TForm {
 
  public:
   TMessageForm(const QString& text, TMsgDlgType type);
-
-  QString Text() const { return text_; }
-  TMsgDlgType Type() const { return type_; }
-
- private:
-  QString text_;
-  TMsgDlgType type_;
 };
 
 // Creates the box with an OK button; it is not shown yet.

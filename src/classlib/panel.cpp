@@ -61,7 +61,13 @@ void TPanel::resizeEvent(QResizeEvent*) { ArrangeAlignedChildren(this, ClientRec
 
 TBevel::TBevel(QWidget* parent) : QWidget(parent) {}
 
+void TBevel::SetShape(TBevelShape shape) {
+  shape_ = shape;
+  update();
+}
+
 void TBevel::paintEvent(QPaintEvent*) {
+  if (shape_ != TBevelShape::bsLeftLine) return;
   QPainter painter(this);
   const QPalette edges = EdgePalette(palette().color(QPalette::Button));
   painter.fillRect(0, 0, 1, height(), edges.color(QPalette::Dark));

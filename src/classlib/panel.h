@@ -40,18 +40,23 @@ class TPanel : public QWidget {
   std::optional<TColor> color_;
 };
 
-enum class TBevelShape { bsLeftLine };
+// bsLeftLine: an etched line along the left edge, grey with white beside it.
+enum class TBevelShape { bsNone, bsLeftLine };
 
-// An etched line along the left edge: grey with white beside it.
+// An etched shape; a bevel whose shape is not set draws nothing.
 class TBevel : public QWidget {
   Q_OBJECT
 
  public:
   explicit TBevel(QWidget* parent);
-  TBevelShape Shape() const { return TBevelShape::bsLeftLine; }
+  TBevelShape Shape() const { return shape_; }
+  void SetShape(TBevelShape shape);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  TBevelShape shape_ = TBevelShape::bsNone;
 };
 
 }  // namespace classlib

@@ -70,26 +70,6 @@ class TFrmFR0010MN : public classlib::TForm {
   // are still astray, and that the picture is whole again.
   QString DGMainDescription(classlib::TObject* Sender);
 
-  // Picture state.
-  int PieceWidth = 0;
-  int PieceHeight = 0;
-  int SubCellWidth = 0;
-  int SubCellHeight = 0;
-  std::unique_ptr<classlib::TBitmap> BmpWork;
-  std::unique_ptr<classlib::TBitmap> BmpPicture;
-  std::unique_ptr<classlib::TBitmap> BmpSub;
-  // The board: PieceMap, BlankPiece and Playing.
-  puzzle::Puzzle Game;
-  bool PictureReady = false;
-  // The last game came home and no new game or picture has come since; only
-  // a screen reader is told.
-  bool Completed = false;
-  classlib::TWndMethod OldMainWndProc;
-  classlib::TWndMethod OldSubWndProc;
-
-  // The clock behind the deal, in whole seconds since 1970; tests fix it.
-  puzzle::ClockFunction Clock = puzzle::SystemSeconds;
-
   // Minimising and restoring the whole program.
   void MinimizeApp();
   void AppMessage(classlib::TMessage& Msg, bool& Handled);
@@ -116,12 +96,54 @@ class TFrmFR0010MN : public classlib::TForm {
   void Dispatch(classlib::TMessage& message) override;
 
  private:
+  friend class TFrmFR0010MNView;
+
+  // Picture state.
+  int PieceWidth = 0;
+  int PieceHeight = 0;
+  int SubCellWidth = 0;
+  int SubCellHeight = 0;
+  std::unique_ptr<classlib::TBitmap> BmpWork;
+  std::unique_ptr<classlib::TBitmap> BmpPicture;
+  std::unique_ptr<classlib::TBitmap> BmpSub;
+  // The board: PieceMap, BlankPiece and Playing.
+  puzzle::Puzzle Game;
+  bool PictureReady = false;
+  // The last game came home and no new game or picture has come since; only
+  // a screen reader is told.
+  bool Completed = false;
+  classlib::TWndMethod OldMainWndProc;
+  classlib::TWndMethod OldSubWndProc;
+
+  // The clock behind the deal, in whole seconds since 1970; the view fixes it.
+  puzzle::ClockFunction Clock = puzzle::SystemSeconds;
+
   // Cells show the picture only when one is ready and the bitmaps exist;
   // otherwise they are painted plain silver.
   bool PictureShown() const;
   void BuildLayout();
   void BuildMenu();
   void BindEvents();
+};
+
+// The one view that tests and the benchmarks have of the window's state;
+// everything else they observe through the window's widgets.
+class TFrmFR0010MNView {
+ public:
+  explicit TFrmFR0010MNView(TFrmFR0010MN* window) : window_(window) {}
+
+  // The board, for reading and for arranging positions.
+  puzzle::Puzzle& Game() const { return window_->Game; }
+  bool PictureReady() const { return window_->PictureReady; }
+  int PieceWidth() const { return window_->PieceWidth; }
+  int PieceHeight() const { return window_->PieceHeight; }
+  const classlib::TBitmap* BmpPicture() const { return window_->BmpPicture.get(); }
+  const classlib::TBitmap* BmpSub() const { return window_->BmpSub.get(); }
+  // Fixes the clock behind the next deals.
+  void SetClock(puzzle::ClockFunction clock) const { window_->Clock = std::move(clock); }
+
+ private:
+  TFrmFR0010MN* window_;
 };
 
 // The main window, once created.

@@ -72,8 +72,10 @@ void TFrmFR0010MN::BuildLayout() {
   SpbExit = MakeSpeedButton(PnlTop, 88, QStringLiteral("閉じる"), ":/exit.xpm");
   Bevel1 = new TBevel(PnlTop);
   SetBounds(Bevel1, 43, 8, 6, 33);
+  Bevel1->SetShape(TBevelShape::bsLeftLine);
   Bevel2 = new TBevel(PnlTop);
   SetBounds(Bevel2, 83, 8, 6, 33);
+  Bevel2->SetShape(TBevelShape::bsLeftLine);
 
   PnlLeft = MakePanel(client, 0, 49, 273, 385);
   PnlLeft->SetColor(clSilver);

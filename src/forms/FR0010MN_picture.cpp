@@ -2,6 +2,7 @@
 // painting.
 #include "classlib/exception.h"
 #include "forms/FR0010MN.h"
+#include "platform/raster.h"
 #include "platform/screen.h"
 #include "render/cellpainter.h"
 #include "render/picturefit.h"

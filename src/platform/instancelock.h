@@ -31,7 +31,6 @@ class InstanceLock {
   // A lock already held is released first.
   LockResult Acquire(std::string_view name);
   void Release();
-  bool Held() const { return fd_ >= 0; }
 
  private:
   int OpenFolder() const;

@@ -2,6 +2,7 @@
 // every cell is drawn into the screen-sized work bitmap made at load time.
 #include "render/cellpainter.h"
 
+#include "platform/raster.h"
 #include "puzzle/puzzle.h"
 #include "util/CL0010GF.h"
 
@@ -21,10 +22,15 @@ void FillWith(TCanvas* canvas, const TRect& rect, classlib::TColor color) {
   canvas->SetBrushColor(saved);
 }
 
-// The negative of a picture block: NOT source OR black leaves 255 - c in
-// every channel.
-void DrawNegative(classlib::TBitmap& work, const platform::Surface& source, int sx, int sy,
-                  int blockWidth, int blockHeight, int width, int height) {
+// A picture block as it is, or as the blank's sunken negative: NOT source OR
+// black leaves 255 - c in every channel.
+void DrawBlock(classlib::TBitmap& work, const platform::Surface& source, int sx, int sy,
+               int blockWidth, int blockHeight, int width, int height, bool negative) {
+  if (!negative) {
+    platform::BitBlt(work.Surface(), 0, 0, blockWidth, blockHeight, source, sx, sy,
+                     platform::RasterOp::Copy);
+    return;
+  }
   FillWith(work.Canvas(), TRect{0, 0, width, height}, classlib::clBlack);
   platform::BitBlt(work.Surface(), 0, 0, blockWidth, blockHeight, source, sx, sy,
                    platform::RasterOp::MergePaint);
@@ -44,16 +50,12 @@ void ComposeBoardCell(classlib::TBitmap& work, const platform::Surface& picture,
                       const classlib::TImageList& glyphs, const BoardCell& cell) {
   const int sx = puzzle::Puzzle::HomeCol(cell.Piece) * cell.PieceWidth;
   const int sy = puzzle::Puzzle::HomeRow(cell.Piece) * cell.PieceHeight;
-  if (cell.Playing && cell.Blank) {
-    DrawNegative(work, picture, sx, sy, cell.PieceWidth, cell.PieceHeight, cell.Width,
-                 cell.Height);
-  } else {
-    platform::BitBlt(work.Surface(), 0, 0, cell.PieceWidth, cell.PieceHeight, picture, sx, sy,
-                     platform::RasterOp::Copy);
-    if (cell.Playing) {
-      Utility.DrawRaisedFrame(work.Canvas(), 0, 0, cell.Width, cell.Height);
-      DrawNumber(work, glyphs, cell.Piece, cell.Width, cell.Height);
-    }
+  const bool negative = cell.Playing && cell.Blank;
+  DrawBlock(work, picture, sx, sy, cell.PieceWidth, cell.PieceHeight, cell.Width, cell.Height,
+            negative);
+  if (cell.Playing && !negative) {
+    Utility.DrawRaisedFrame(work.Canvas(), 0, 0, cell.Width, cell.Height);
+    DrawNumber(work, glyphs, cell.Piece, cell.Width, cell.Height);
   }
   if (cell.Selected && cell.Playing) {
     Utility.DrawSelectFrame(work.Canvas(), 0, 0, cell.Width, cell.Height);
@@ -64,15 +66,11 @@ void ComposePreviewCell(classlib::TBitmap& work, const platform::Surface& previe
                         const classlib::TImageList& glyphs, const PreviewCell& cell) {
   const int sx = cell.Col * cell.CellWidth;
   const int sy = cell.Row * cell.CellHeight;
-  if (cell.Playing && cell.Blank) {
-    DrawNegative(work, preview, sx, sy, cell.CellWidth, cell.CellHeight, cell.Width,
-                 cell.Height);
-  } else {
-    platform::BitBlt(work.Surface(), 0, 0, cell.CellWidth, cell.CellHeight, preview, sx, sy,
-                     platform::RasterOp::Copy);
-    if (cell.Selected && cell.Playing) {
-      Utility.DrawSelectFrame(work.Canvas(), 0, 0, cell.Width, cell.Height);
-    }
+  const bool negative = cell.Playing && cell.Blank;
+  DrawBlock(work, preview, sx, sy, cell.CellWidth, cell.CellHeight, cell.Width, cell.Height,
+            negative);
+  if (cell.Selected && cell.Playing && !negative) {
+    Utility.DrawSelectFrame(work.Canvas(), 0, 0, cell.Width, cell.Height);
   }
   DrawNumber(work, glyphs, puzzle::Puzzle::CellIndex(cell.Col, cell.Row), cell.Width,
              cell.Height);

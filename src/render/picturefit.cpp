@@ -1,6 +1,8 @@
 // picturefit.cpp: the size rules for pictures.
 #include "render/picturefit.h"
 
+#include "classlib/sentences.h"
+
 namespace render {
 
 PictureFit FitPicture(int width, int height, int boardClientWidth, int boardClientHeight) {
@@ -15,12 +17,9 @@ PictureFit FitPicture(int width, int height, int boardClientWidth, int boardClie
 
 QString RefusalText(PictureFit fit) {
   switch (fit) {
-    case PictureFit::TooSmall:
-      return QStringLiteral("120 × 120 [Pixel] 以上のビットマップを指定してください。");
-    case PictureFit::TooLarge:
-      return QStringLiteral("ビットマップが大きすぎます。");
-    case PictureFit::Accepted:
-      break;
+    case PictureFit::TooSmall: return classlib::Sentence(classlib::TSentence::PictureTooSmall);
+    case PictureFit::TooLarge: return classlib::Sentence(classlib::TSentence::PictureTooLarge);
+    case PictureFit::Accepted: break;
   }
   return {};
 }

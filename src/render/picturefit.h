@@ -1,5 +1,5 @@
 // picturefit.h: whether a picture of a given size can be cut into the board's
-// pieces, and the texts that tell the player why not.
+// pieces, and which of the sentences tells the player why not.
 #pragma once
 
 #include <QString>

@@ -26,7 +26,6 @@ class InstanceGuard {
   // ends at once. When no lock can be made at all the program runs
   // unguarded, so that is false as well.
   bool AnotherCopyRuns();
-  bool Held() const { return lock_.Held(); }
   void Release() { lock_.Release(); }
 
  private:

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "classlib/bevels.h"
 #include "platform/raster.h"
 
 using classlib::clGray;
@@ -10,31 +11,32 @@ using classlib::clWhite;
 using classlib::TCanvas;
 using classlib::TColor;
 using classlib::TPoint;
+using classlib::TRect;
 
 TClsCL0010GF Utility;
 
-// Two rings, each drawn as one stroke round the rectangle starting at its
-// bottom-left: up the left side and along the top in the first colour, then
-// down the right side and back along the bottom in the second. LineTo stops
-// short of its end point, so each corner takes the colour of the side that
-// starts there: top-left and bottom-left in the first colour, top-right and
-// bottom-right in the second.
+// Two rings, each as if drawn in one stroke from its bottom-left corner: up
+// the left side and along the top in the first colour, then down the right
+// side and back along the bottom in the second. LineTo stops short of its end
+// point, so each corner takes the colour of the side that starts there:
+// top-left and bottom-left in the first colour, top-right and bottom-right in
+// the second. Each block of a ring is one pen line.
 void TClsCL0010GF::DrawEdge(TCanvas* canvas, int Left, int Top, int Right, int Bottom,
                             TColor topLeft, TColor bottomRight) {
   if (canvas == nullptr) return;
   const TColor saved = canvas->PenColor();
+  auto line = [canvas](const TRect& b, TColor colour) {
+    canvas->SetPenColor(colour);
+    canvas->MoveTo(b.Left, b.Top);
+    if (b.Height() == 1) {
+      canvas->LineTo(b.Right, b.Top);
+    } else {
+      canvas->LineTo(b.Left, b.Bottom);
+    }
+  };
   for (int ring = 0; ring < 2; ++ring) {
-    const int l = Left + ring;
-    const int t = Top + ring;
-    const int r = Right - 1 - ring;
-    const int b = Bottom - 1 - ring;
-    canvas->SetPenColor(topLeft);
-    canvas->MoveTo(l, b);
-    canvas->LineTo(l, t);
-    canvas->LineTo(r, t);
-    canvas->SetPenColor(bottomRight);
-    canvas->LineTo(r, b);
-    canvas->LineTo(l, b);
+    classlib::DrawRing(TRect{Left + ring, Top + ring, Right - ring, Bottom - ring}, topLeft,
+                       bottomRight, topLeft, line);
   }
   canvas->SetPenColor(saved);
 }

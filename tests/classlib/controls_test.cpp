@@ -21,6 +21,7 @@
 #include "classlib/panel.h"
 #include "classlib/speedbutton.h"
 #include "classlib/stdctrls.h"
+#include "support/message_box.h"
 
 using namespace classlib;
 
@@ -97,10 +98,10 @@ TEST(Application, TheExceptionReportAddsAFullStopUnderTheTitle) {
   QString text, caption;
   TMsgDlgType type = TMsgDlgType::mtInformation;
   SetNextModalAnswer([&](QWidget* window) {
-    auto* box = qobject_cast<TMessageForm*>(window);
-    text = box->Text();
-    caption = box->Caption();
-    type = box->Type();
+    const testsupport::BoxShown shown = testsupport::ReadBox(window);
+    text = shown.Text;
+    caption = window->windowTitle();
+    type = shown.Type;
     return mrOk;
   });
   Application->ShowException(Exception(QStringLiteral("読めません")));
@@ -110,25 +111,20 @@ TEST(Application, TheExceptionReportAddsAFullStopUnderTheTitle) {
 }
 
 // Qt's own file dialog takes its texts from Qt's Japanese translation; with
-// the file missing it keeps its English ones.
+// the file missing it keeps its English ones. One text of each shows which.
 TEST(Application, TheToolkitsDialogsSpeakJapaneseFromQtsTranslation) {
-  const auto dialogTexts = [] {
+  const auto openText = [] {
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    const auto* buttons = dialog.findChild<QDialogButtonBox*>();
-    return QStringList{dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text(),
-                       buttons->button(QDialogButtonBox::Open)->text(),
-                       buttons->button(QDialogButtonBox::Cancel)->text(),
-                       dialog.findChild<QWidget*>(QStringLiteral("backButton"))->toolTip()};
+    return dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->text();
   };
   QTemporaryDir noTranslations;
   EXPECT_FALSE(Application->SetToolkitLanguage(QStringLiteral("ja"), noTranslations.path()));
-  EXPECT_EQ(dialogTexts().value(1), QStringLiteral("&Open"));
+  EXPECT_EQ(openText(), QStringLiteral("&Open"));
   ASSERT_TRUE(Application->SetToolkitLanguage(
       QStringLiteral("ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
       << "Qt's translations (Debian package qt6-translations-l10n) are missing";
-  EXPECT_EQ(dialogTexts(), QStringList({QStringLiteral("アドレス:"), QStringLiteral("開く(&O)"),
-                                        QStringLiteral("キャンセル"), QStringLiteral("戻る")}));
+  EXPECT_EQ(openText(), QStringLiteral("開く(&O)"));
   qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
   QLocale::setDefault(QLocale::system());
 }

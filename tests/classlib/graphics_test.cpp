@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "classlib/exception.h"
+#include "support/fail_allocation.h"
 
 namespace {
 
@@ -13,9 +14,6 @@ using classlib::TBitmap;
 // 2^15 squared far over) and a failed allocation all throw and leave the
 // bitmap as it was.
 TEST(TBitmap, RefusedSizesThrowAndLeaveTheBitmapAsItWas) {
-  struct HookGuard {
-    ~HookGuard() { TBitmap::SetAllocationFailureHook({}); }
-  } guard;
   TBitmap bmp;
   bmp.SetWidth(5);
   bmp.SetHeight(4);
@@ -25,9 +23,10 @@ TEST(TBitmap, RefusedSizesThrowAndLeaveTheBitmapAsItWas) {
   EXPECT_THROW(bmp.SetWidth(1 << 15), classlib::Exception);
   bmp.SetHeight(8192);
   EXPECT_THROW(bmp.SetWidth(8193), classlib::Exception);
-  TBitmap::SetAllocationFailureHook([] { return true; });
-  EXPECT_THROW(bmp.SetHeight(8), classlib::Exception);
-  EXPECT_THROW(TBitmap other, classlib::Exception);
+  {
+    testsupport::ArrayAllocationFailures noMemory([](std::size_t) { return true; });
+    EXPECT_THROW(bmp.SetHeight(8), classlib::Exception);
+  }
   EXPECT_EQ(std::pair(bmp.Width(), bmp.Height()), std::pair(5, 8192));
 }
 

@@ -35,7 +35,7 @@ class AboutTest : public MainWindowTest {
                box->Image1->accessibleName()}};
       return mrOk;
     });
-    window_->MnuAbout->Click();
+    window_->MnuAbout->Action()->trigger();
     return seen;
   }
 };
@@ -65,37 +65,6 @@ TEST_F(AboutTest, ShowsAFreshCentredBoxEachTime) {
   EXPECT_LT(small.left(), window_->Left());
 }
 
-// Under a window manager a box's frame is known only once it is shown. It is
-// expected to be the main window's, less the resize grip along the bottom,
-// and the box is centred on that: the size it was centred with is the size
-// it has when shown.
-TEST_F(AboutTest, UnderAWindowManagerTheBoxIsCentredWithTheFrameItWillGet) {
-  // Frames as one window manager was measured to draw them: a 1-pixel border,
-  // a 20-pixel title bar and a 5-pixel grip below windows that can be resized.
-  const QMargins resizable(1, 20, 1, 5), fixed(1, 20, 1, 1);
-  TForm::StubFrameMargins([&](const QWidget* window) {
-    return window->minimumSize() == window->maximumSize() ? fixed : resizable;
-  });
-  const QRect main = window_->geometry().marginsAdded(resizable);
-  const QSize outer = QSize(257, 178).grownBy(fixed);
-  const QPoint centred(main.x() + (main.width() - outer.width()) / 2,
-                       main.y() + (main.height() - outer.height()) / 2);
-  QRect placed;
-  QSize shown;
-  SetNextModalAnswer([&](QWidget* window) {
-    auto* box = static_cast<TFrmFR0000AB*>(window);
-    placed = QRect(box->Left(), box->Top(), box->Width(), box->Height());
-    box->show();
-    shown = QSize(box->Width(), box->Height());
-    box->hide();
-    return mrOk;
-  });
-  window_->MnuAbout->Click();
-  TForm::StubFrameMargins({});
-  EXPECT_EQ(placed, QRect(centred, outer));
-  EXPECT_EQ(shown, outer);
-}
-
 TEST_F(AboutTest, EnterClosesTheBoxAndEscapeDoesNot) {
   bool escapeKeptItOpen = false;
   QTimer::singleShot(0, [&] {
@@ -106,7 +75,7 @@ TEST_F(AboutTest, EnterClosesTheBoxAndEscapeDoesNot) {
     escapeKeptItOpen = box->isVisible();
     QTest::keyClick(box, Qt::Key_Return);
   });
-  window_->MnuAbout->Click();
+  window_->MnuAbout->Action()->trigger();
   EXPECT_TRUE(escapeKeptItOpen);
 }
 

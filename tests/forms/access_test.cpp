@@ -75,7 +75,7 @@ TEST_F(AccessTest, NamesSelectionAndActionFollowTheGame) {
   // One slide from home: the end of the game shows in the names at once.
   ArrangeOneSlideFromHome(12);
   Press(12);
-  EXPECT_FALSE(window_->Game.Playing);
+  EXPECT_FALSE(View().Game().Playing);
   EXPECT_EQ(Board({12, 13}) + Names(window_->DGSub, {12}), QStringList({"ピース 13", "ピース 14", "ピース 13 の場所"}));
 }
 
@@ -108,7 +108,7 @@ TEST_F(AccessTest, AGameFromTheKeysIsHeardToTheEnd) {
   // Space slides piece 8 into the blank; its new cell speaks it and then the progress, until
   // the selection moves on. Enter does the same; a held key does not repeat it.
   for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}) QTest::keyClick(board, key);
-  EXPECT_EQ(window_->Game.PieceMap[3], 8);
+  EXPECT_EQ(View().Game().PieceMap[3], 8);
   EXPECT_TRUE(Selected(board, 3));
   EXPECT_EQ(Cell(board, 3)->text(QAccessible::Name), "ピース 9");
   EXPECT_EQ(Cell(board, 3)->text(QAccessible::Description), "24 枚のうち 22 枚のピースが正しい位置にありません。");
@@ -118,18 +118,18 @@ TEST_F(AccessTest, AGameFromTheKeysIsHeardToTheEnd) {
   QTest::keyPress(board, Qt::Key_Return);
   QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
   QCoreApplication::sendEvent(board, &held);
-  EXPECT_EQ(window_->Game.PieceMap[2], 8) << "one slide back, not two";
+  EXPECT_EQ(View().Game().PieceMap[2], 8) << "one slide back, not two";
 
-  const auto slides = testsupport::SolveBoard(window_->Game.PieceMap, window_->Game.BlankPiece);
+  const auto slides = testsupport::SolveBoard(View().Game().PieceMap, View().Game().BlankPiece);
   ASSERT_TRUE(slides);
   for (int cell : *slides) {
-    ASSERT_TRUE(window_->Game.Playing);
+    ASSERT_TRUE(View().Game().Playing);
     const int current = board->Row() * 5 + board->Col();
-    for (Qt::Key key : ArrowsBetween(current, cell, window_->Game.BlankCell())) QTest::keyClick(board, key);
+    for (Qt::Key key : ArrowsBetween(current, cell, View().Game().BlankCell())) QTest::keyClick(board, key);
     QTest::keyClick(board, Qt::Key_Enter);
   }
-  EXPECT_FALSE(window_->Game.Playing);
-  EXPECT_TRUE(window_->Game.IsComplete());
+  EXPECT_FALSE(View().Game().Playing);
+  EXPECT_TRUE(View().Game().IsComplete());
   EXPECT_TRUE(boxTexts_.isEmpty());
   const QString whole = "完成しました。すべてのピースが正しい位置にあります。";
   EXPECT_EQ(Cell(board, board->Row() * 5 + board->Col())->text(QAccessible::Description), whole);

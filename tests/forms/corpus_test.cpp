@@ -47,24 +47,24 @@ class CorpusTest : public MainWindowTest, public ::testing::WithParamInterface<Q
 
   // After a refusal: nothing to play, and a good picture still loads and deals.
   void ExpectRefusedAndUsable() {
-    EXPECT_FALSE(window_->PictureReady);
+    EXPECT_FALSE(View().PictureReady());
     EXPECT_FALSE(window_->SpbStart->isEnabled());
     OpenRecorded(good_);
     ASSERT_TRUE(boxTexts_.isEmpty()) << boxTexts_[0].toStdString();
-    ASSERT_TRUE(window_->PictureReady);
+    ASSERT_TRUE(View().PictureReady());
     Start(5);
-    EXPECT_TRUE(window_->Game.Playing);
+    EXPECT_TRUE(View().Game().Playing);
   }
 
   void ExpectAccepted(const fs::path& path, const testsupport::CorpusEntry& entry) {
     ASSERT_TRUE(boxTexts_.isEmpty()) << boxTexts_[0].toStdString();
-    ASSERT_TRUE(window_->PictureReady);
-    EXPECT_EQ(window_->PieceWidth, entry.Width / 5);
-    EXPECT_EQ(window_->PieceHeight, entry.Height / 5);
-    EXPECT_TRUE(testsupport::SameImage("window-corpus-" + entry.Name, window_->BmpPicture->Surface(),
+    ASSERT_TRUE(View().PictureReady());
+    EXPECT_EQ(View().PieceWidth(), entry.Width / 5);
+    EXPECT_EQ(View().PieceHeight(), entry.Height / 5);
+    EXPECT_TRUE(testsupport::SameImage("window-corpus-" + entry.Name, View().BmpPicture()->Surface(),
                                        ReadPpm(path.string() + ".ppm")));
     Start(5);
-    EXPECT_TRUE(window_->Game.Playing);
+    EXPECT_TRUE(View().Game().Playing);
   }
 
   QString good_;
@@ -142,7 +142,7 @@ TEST_F(DeclaredSizeTest, HugeDeclaredSizesAreRefusedWithoutTheirMemory) {
     Open(path);
     ASSERT_EQ(boxTexts_.size(), 1u);
     EXPECT_EQ(boxTexts_.takeFirst().toStdString(), c.Refusal.toStdString());
-    EXPECT_FALSE(window_->PictureReady);
+    EXPECT_FALSE(View().PictureReady());
   }
   const auto peak = soak::PeakResidentKiB();
   ASSERT_TRUE(before && peak);

@@ -12,23 +12,23 @@ namespace {
 
 QRect Geometry(const QWidget* w) { return w->geometry(); }
 
+// Every component's place as designed; the resize test expects it back.
+void ExpectDesignedGeometry(const TFrmFR0010MN* w) {
+  const std::pair<const QWidget*, QRect> designed[] = {
+      {w->PnlTop, {0, 0, 632, 49}},      {w->PnlLeft, {0, 49, 273, 385}},
+      {w->PnlMain, {273, 49, 359, 385}}, {w->PnlCaption, {0, 0, 359, 40}},
+      {w->DGMain, {0, 40, 359, 345}},    {w->DGSub, {12, 40, 245, 245}},
+      {w->ImgHint, {12, 8, 120, 32}},    {w->ImgLogo, {0, 304, 273, 81}},
+      {w->ImgCaption, {0, 8, 120, 32}},  {w->SpbOpen, {8, 8, 33, 33}},
+      {w->SpbStart, {48, 8, 33, 33}},    {w->SpbExit, {88, 8, 33, 33}},
+      {w->Bevel1, {43, 8, 6, 33}},       {w->Bevel2, {83, 8, 6, 33}}};
+  for (const auto& [widget, rect] : designed) EXPECT_EQ(Geometry(widget), rect) << widget;
+}
+
 TEST_F(MainWindowTest, OpensAtTheDesignedGeometry) {
   EXPECT_EQ(window_->ClientWidth(), 632);
   EXPECT_EQ(window_->ClientHeight(), 434);
-  EXPECT_EQ(Geometry(window_->PnlTop), QRect(0, 0, 632, 49));
-  EXPECT_EQ(Geometry(window_->PnlLeft), QRect(0, 49, 273, 385));
-  EXPECT_EQ(Geometry(window_->PnlMain), QRect(273, 49, 359, 385));
-  EXPECT_EQ(Geometry(window_->PnlCaption), QRect(0, 0, 359, 40));
-  EXPECT_EQ(Geometry(window_->DGMain), QRect(0, 40, 359, 345));
-  EXPECT_EQ(Geometry(window_->DGSub), QRect(12, 40, 245, 245));
-  EXPECT_EQ(Geometry(window_->ImgHint), QRect(12, 8, 120, 32));
-  EXPECT_EQ(Geometry(window_->ImgLogo), QRect(0, 304, 273, 81));
-  EXPECT_EQ(Geometry(window_->ImgCaption), QRect(0, 8, 120, 32));
-  EXPECT_EQ(Geometry(window_->SpbOpen), QRect(8, 8, 33, 33));
-  EXPECT_EQ(Geometry(window_->SpbStart), QRect(48, 8, 33, 33));
-  EXPECT_EQ(Geometry(window_->SpbExit), QRect(88, 8, 33, 33));
-  EXPECT_EQ(Geometry(window_->Bevel1), QRect(43, 8, 6, 33));
-  EXPECT_EQ(Geometry(window_->Bevel2), QRect(83, 8, 6, 33));
+  ExpectDesignedGeometry(window_);
   EXPECT_EQ(window_->DGMain->ClientWidth(), 355);
   EXPECT_EQ(window_->DGMain->ClientHeight(), 341);
   EXPECT_EQ(window_->DGSub->ClientWidth(), 241);
@@ -60,9 +60,7 @@ TEST_F(MainWindowTest, ResizingMovesOnlyTheAlignedStrips) {
   EXPECT_EQ(window_->PnlLeft->height(), 0);
   EXPECT_EQ(window_->PnlMain->width(), 0);
   window_->resize(632, 434 + menu);
-  EXPECT_EQ(Geometry(window_->PnlTop), QRect(0, 0, 632, 49));
-  EXPECT_EQ(Geometry(window_->PnlLeft), QRect(0, 49, 273, 385));
-  EXPECT_EQ(Geometry(window_->DGMain), QRect(0, 40, 359, 345));
+  ExpectDesignedGeometry(window_);
 }
 
 // Before a picture only Open, Exit and About work; the grids take no input.
@@ -75,22 +73,25 @@ TEST_F(MainWindowTest, OnlyOpenExitAndAboutWorkBeforeAPicture) {
   EXPECT_TRUE(window_->SpbOpen->isEnabled() && window_->SpbExit->isEnabled());
   EXPECT_TRUE(window_->MnuOpen->Enabled() && window_->MnuExit->Enabled() &&
               window_->MnuAbout->Enabled());
+  ClickCell(2, 2);
+  QTest::keyClick(window_->DGMain, Qt::Key_Down);
+  EXPECT_EQ(std::pair(window_->DGMain->Col(), window_->DGMain->Row()), std::pair(0, 0));
 }
 
 TEST_F(MainWindowTest, MenuItemsAndButtonsShareTheirCommands) {
   // The dialog is asked from both, and a cancelled one changes nothing.
   SetNextModalAnswer(std::nullopt);
-  window_->MnuOpen->Click();
+  window_->MnuOpen->Action()->trigger();
   SetNextModalAnswer(std::nullopt);
   QTest::mouseClick(window_->SpbOpen, Qt::LeftButton);
-  EXPECT_FALSE(window_->PictureReady);
+  EXPECT_FALSE(View().PictureReady());
   SetNextModalAnswer(WriteBmp(dir_, "a.bmp", PatternPicture(200, 200)));
-  window_->MnuOpen->Click();
+  window_->MnuOpen->Action()->trigger();
   ASSERT_TRUE(window_->MnuStart->Enabled());
-  window_->Clock = [] { return std::int64_t{1}; };
-  window_->MnuStart->Click();
-  EXPECT_TRUE(window_->Game.Playing);
-  EXPECT_EQ(window_->Game.BlankPiece, 21);
+  View().SetClock([] { return std::int64_t{1}; });
+  window_->MnuStart->Action()->trigger();
+  EXPECT_TRUE(View().Game().Playing);
+  EXPECT_EQ(View().Game().BlankPiece, 21);
 }
 
 TEST_F(MainWindowTest, AltKeysReachTheMenus) {

@@ -7,6 +7,8 @@
 #include "classlib/application.h"
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
+#include "platform/qimage_bridge.h"
+#include "support/message_box.h"
 
 using namespace classlib;
 
@@ -51,10 +53,10 @@ void MainWindowTest::Recreate() {
 
 void MainWindowTest::ExpectBox() {
   SetNextModalAnswer([this](QWidget* box) {
-    auto* message = qobject_cast<TMessageForm*>(box);
-    boxTexts_ << (message != nullptr ? message->Text() : QStringLiteral("?"));
+    const testsupport::BoxShown shown = testsupport::ReadBox(box);
+    boxTexts_ << shown.Text;
     boxCaptions_ << box->windowTitle();
-    boxTypes_.push_back(message != nullptr ? message->Type() : TMsgDlgType::mtError);
+    boxTypes_.push_back(shown.Type);
     return mrOk;
   });
 }
@@ -74,7 +76,7 @@ void MainWindowTest::OpenRecorded(const QString& path) {
 }
 
 void MainWindowTest::Start(std::int64_t seconds) {
-  window_->Clock = [seconds] { return seconds; };
+  View().SetClock([seconds] { return seconds; });
   QTest::mouseClick(window_->SpbStart, Qt::LeftButton);
 }
 
@@ -94,19 +96,17 @@ void MainWindowTest::DoubleClickCell(int col, int row) {
 }
 
 void MainWindowTest::ArrangeOneSlideFromHome(int blankPiece) {
-  window_->Game.ResetPieces();
-  std::swap(window_->Game.PieceMap[blankPiece], window_->Game.PieceMap[blankPiece + 1]);
-  window_->Game.BlankPiece = blankPiece;
+  View().Game().ResetPieces();
+  std::swap(View().Game().PieceMap[blankPiece], View().Game().PieceMap[blankPiece + 1]);
+  View().Game().BlankPiece = blankPiece;
 }
 
 namespace {
 
 platform::Surface CellPixels(const TDrawGrid* grid, int col, int row) {
   const TRect r = grid->CellRect(col, row);
-  platform::Surface cell(r.Width(), r.Height());
-  platform::BitBlt(cell, 0, 0, r.Width(), r.Height(), grid->ClientSurface(), r.Left, r.Top,
-                   platform::RasterOp::Copy);
-  return cell;
+  return platform::SurfaceFromQImage(
+      grid->viewport()->grab().toImage().copy(r.Left, r.Top, r.Width(), r.Height()));
 }
 
 }  // namespace

@@ -51,6 +51,9 @@ class MainWindowTest : public ::testing::Test {
   platform::Surface BoardCellPixels(int col, int row) const;
   platform::Surface PreviewCellPixels(int col, int row) const;
 
+  // The window's state, for what its widgets do not show.
+  TFrmFR0010MNView View() const { return TFrmFR0010MNView(window_); }
+
   QTemporaryDir dir_;
   TFrmFR0010MN* window_ = nullptr;
   QStringList boxTexts_;

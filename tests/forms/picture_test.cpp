@@ -41,21 +41,21 @@ TEST_F(PictureTest, SizeRulesAtTheDesignSize) {
     // the scroll bar takes its height from the client area.
     Recreate();
     EXPECT_EQ(OpenSized(c.Width, c.Height), c.Refusal);
-    EXPECT_EQ(window_->PictureReady, c.Refusal.isEmpty());
+    EXPECT_EQ(View().PictureReady(), c.Refusal.isEmpty());
     EXPECT_EQ(window_->SpbStart->isEnabled(), c.Refusal.isEmpty());
   }
 }
 
 TEST_F(PictureTest, PiecesCutTheRemainderOffButThePreviewShowsItAll) {
   ASSERT_EQ(OpenSized(124, 130), QString());
-  EXPECT_EQ(std::pair(window_->PieceWidth, window_->PieceHeight), std::pair(24, 26));
+  EXPECT_EQ(std::pair(View().PieceWidth(), View().PieceHeight()), std::pair(24, 26));
   for (int i = 0; i < 5; ++i) {
     EXPECT_EQ(std::pair(window_->DGMain->ColWidth(i), window_->DGMain->RowHeight(i)), std::pair(24, 26));
   }
   // The preview's bottom-right corner comes from the picture's own corner,
   // which no board piece shows.
-  ASSERT_EQ(std::pair(window_->BmpSub->Width(), window_->BmpSub->Height()), std::pair(241, 241));
-  const platform::Color corner = window_->BmpSub->Surface().Pixel(240, 240);
+  ASSERT_EQ(std::pair(View().BmpSub()->Width(), View().BmpSub()->Height()), std::pair(241, 241));
+  const platform::Color corner = View().BmpSub()->Surface().Pixel(240, 240);
   const QRgb source = PatternPicture(124, 130).pixel(123, 129);
   EXPECT_NEAR(platform::RedOf(corner), qRed(source), 12);
   EXPECT_NEAR(platform::GreenOf(corner), qGreen(source), 12);
@@ -69,16 +69,16 @@ TEST_F(PictureTest, BothGridsShowTheSameMissingPieceAsANegative) {
   auto negative = [](QRgb p) { return platform::Rgb(255 - qRed(p), 255 - qGreen(p), 255 - qBlue(p)); };
   const QRgb picture = PatternPicture(200, 200).pixel(40 + 20, 160 + 10);
   EXPECT_EQ(BoardCellPixels(3, 0).Pixel(20, 10), negative(picture));
-  const QRgb scaled = window_->BmpSub->Surface().Pixel(48 + 40, 4 * 48 + 8);
+  const QRgb scaled = View().BmpSub()->Surface().Pixel(48 + 40, 4 * 48 + 8);
   EXPECT_EQ(PreviewCellPixels(1, 4).Pixel(40, 8), negative(scaled));
 }
 
 TEST_F(PictureTest, EraseMessagesAreSwallowedWithoutTouchingTheScreen) {
   ASSERT_EQ(OpenSized(200, 200), QString());
   for (TDrawGrid* grid : {window_->DGMain, window_->DGSub}) {
-    const platform::Surface before = grid->ClientSurface();
+    const platform::Surface before = testsupport::Shown(grid->viewport());
     EXPECT_EQ(grid->Perform(WM_ERASEBKGND), 1);
-    EXPECT_TRUE(testsupport::SameImage("erase", grid->ClientSurface(), before));
+    EXPECT_TRUE(testsupport::SameImage("erase", testsupport::Shown(grid->viewport()), before));
   }
 }
 

@@ -145,9 +145,7 @@ TEST(StretchBlt, SameSizeCopiesAndClippingKeepsTheMapping) {
   // The same rectangle half outside a smaller target shows the same pixels.
   Surface part(8, 6, Rgb(1, 1, 1));
   platform::StretchBlt(part, {-5, -3, 8, 6}, src, {0, 0, 30, 20});
-  Surface expected(8, 6, Rgb(1, 1, 1));
-  platform::BitBlt(expected, 0, 0, 8, 6, whole, 5, 3, RasterOp::Copy);
-  EXPECT_TRUE(SameImage("stretch-clip", part, expected));
+  EXPECT_TRUE(SameImage("stretch-clip", part, testsupport::Crop(whole, 5, 3, 8, 6)));
 }
 
 }  // namespace

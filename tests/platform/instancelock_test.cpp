@@ -46,9 +46,10 @@ TEST_F(InstanceLockTest, OneHolderAtATimeUntilReleasedOrDestroyed) {
   InstanceLock second(dir_.string());
   EXPECT_EQ(first.Acquire("app"), LockResult::Acquired);
   EXPECT_EQ(second.Acquire("app"), LockResult::HeldByOther);
-  EXPECT_FALSE(second.Held());
   EXPECT_EQ(second.Acquire("other"), LockResult::Acquired) << "names are independent";
   first.Release();
+  EXPECT_EQ(InstanceLock(dir_.string()).Acquire("app"), LockResult::Acquired)
+      << "a refused attempt holds nothing";
   EXPECT_EQ(second.Acquire("app"), LockResult::Acquired);
   {
     InstanceLock scoped(dir_.string());

@@ -50,9 +50,7 @@ class CellPainterTest : public ::testing::Test {
   }
 
   Surface WorkCell(int width, int height) {
-    Surface cell(width, height);
-    platform::BitBlt(cell, 0, 0, width, height, work_.Surface(), 0, 0, platform::RasterOp::Copy);
-    return cell;
+    return testsupport::Crop(work_.Surface(), 0, 0, width, height);
   }
 
   render::BoardCell Board(int piece, bool playing, bool blank, bool selected) {
@@ -66,10 +64,8 @@ class CellPainterTest : public ::testing::Test {
 
 TEST_F(CellPainterTest, WithoutAGameTheCellIsThePieceAlone) {
   render::ComposeBoardCell(work_, picture_, glyphs_, Board(7, false, false, true));
-  Surface expected(kPiece, kPiece);
-  platform::BitBlt(expected, 0, 0, kPiece, kPiece, picture_, 2 * kPiece, kPiece,
-                   platform::RasterOp::Copy);
-  EXPECT_TRUE(testsupport::SameImage("board-no-game", WorkCell(kPiece, kPiece), expected));
+  EXPECT_TRUE(testsupport::SameImage("board-no-game", WorkCell(kPiece, kPiece),
+                                     testsupport::Crop(picture_, 2 * kPiece, kPiece, kPiece, kPiece)));
 }
 
 TEST_F(CellPainterTest, APlayedPieceIsARaisedTileWithItsNumberUnderTheMark) {

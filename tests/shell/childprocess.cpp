@@ -45,7 +45,7 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 }  // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& argv,
-                           const std::vector<std::string>& env, int stdinFd) {
+                           const std::vector<std::string>& env) {
   std::vector<std::string> args = argv;
   std::vector<std::string> envs = MergedEnvironment(env);
   std::vector<char*> argp = Pointers(args);
@@ -53,11 +53,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv,
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  if (stdinFd >= 0) {
-    posix_spawn_file_actions_adddup2(&actions, stdinFd, STDIN_FILENO);
-  } else {
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-  }
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
   pid_t pid = -1;
   if (posix_spawn(&pid, argp[0], &actions, nullptr, argp.data(), envp.data()) == 0) {
     pid_ = pid;

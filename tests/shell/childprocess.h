@@ -16,10 +16,10 @@ namespace shelltest {
 class ChildProcess {
  public:
   // Starts the program at argv[0] with `env` entries ("NAME=value") added to
-  // or replacing ours. Standard input comes from `stdinFd`, or /dev/null when
-  // it is -1. Pid() is -1 when the start failed.
+  // or replacing ours, and /dev/null for standard input. Pid() is -1 when
+  // the start failed.
   explicit ChildProcess(const std::vector<std::string>& argv,
-                        const std::vector<std::string>& env = {}, int stdinFd = -1);
+                        const std::vector<std::string>& env = {});
   // Kills and reaps a child that still runs.
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;

@@ -1,5 +1,5 @@
-// faults_test.cpp: the main window when bitmaps cannot be had, at start and
-// at every allocation of an open, and when the chosen picture is taken away
+// faults_test.cpp: the main window when bitmaps cannot be had at any
+// allocation of an open, and when the chosen picture is taken away
 // or locked between the open dialog and the load.
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -8,23 +8,18 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QTimer>
 #include <functional>
 
-#include "classlib/application.h"
-#include "classlib/graphics.h"
 #include "classlib/msgdialog.h"
 #include "forms/mainwindow_fixture.h"
 #include "soak/grid_player.h"
+#include "support/fail_allocation.h"
 
 using namespace classlib;
 
 namespace soak {
 namespace {
-
-const QString kNoMemoryAtStart = QStringLiteral("ビットマップ (0 × 0) を作成するためのメモリが足りません。");
 
 // Root reads any file whatever its mode; this takes the two capabilities
 // behind that out of the calling thread's effective set for one scope.
@@ -57,52 +52,16 @@ class WithoutReadOverride {
 
 class FaultsTest : public formtest::MainWindowTest {
  protected:
-  void TearDown() override {
-    TBitmap::SetAllocationFailureHook({});
-    formtest::MainWindowTest::TearDown();
-  }
-
   // The window still takes a picture, deals and slides pieces.
   void ExpectUsable() {
     Open(formtest::WriteBmp(dir_, "good.bmp", formtest::PatternPicture(200, 150)));
-    ASSERT_TRUE(window_->PictureReady);
+    ASSERT_TRUE(View().PictureReady());
     ASSERT_TRUE(window_->SpbStart->isEnabled());
     Start(3);
     GridPlayer player(window_, 3);
     EXPECT_EQ(player.Play(20), "");
   }
 };
-
-TEST_F(FaultsTest, BitmapsMissingAtStartShowTheErrorAndEndTheProgram) {
-  Application->DestroyForms();
-  TBitmap::SetAllocationFailureHook([] { return true; });
-  ExpectBox();
-  Application->CreateForm(FrmFR0010MN);
-  TBitmap::SetAllocationFailureHook({});
-  window_ = FrmFR0010MN;
-  ASSERT_EQ(boxTexts_.size(), 1);
-  EXPECT_EQ(boxTexts_[0], kNoMemoryAtStart);
-  EXPECT_EQ(boxCaptions_[0], QStringLiteral("Tessra"));
-  EXPECT_EQ(boxTypes_[0], TMsgDlgType::mtWarning);
-  EXPECT_EQ(window_->BmpWork, nullptr);
-  EXPECT_EQ(window_->BmpPicture, nullptr);
-  EXPECT_EQ(window_->BmpSub, nullptr);
-  EXPECT_TRUE(Application->Terminated());
-
-  // The loop must not run at all; should it, this ends it.
-  bool loopRan = false;
-  QTimer stopper;
-  stopper.setSingleShot(true);
-  QObject::connect(&stopper, &QTimer::timeout, [&loopRan] {
-    loopRan = true;
-    QCoreApplication::exit(1);
-  });
-  stopper.start(0);
-  Application->Run();
-  EXPECT_FALSE(loopRan);
-  int argc = 0;
-  Application->Initialize(argc, nullptr);  // clears the termination request
-}
 
 // Every allocation an open makes is failed in turn: each failure ends in one
 // warning with the allocation's own text and a window that still works.
@@ -113,16 +72,18 @@ TEST_F(FaultsTest, AnOpenSurvivesABitmapFailureAtEachAllocation) {
   for (;; ++failAt) {
     SCOPED_TRACE(testing::Message() << "allocation " << failAt << " fails");
     int calls = 0;
-    TBitmap::SetAllocationFailureHook([&calls, failAt] { return ++calls == failAt; });
-    OpenRecorded(picture);
-    TBitmap::SetAllocationFailureHook({});
+    {
+      testsupport::ArrayAllocationFailures failing(
+          [&calls, failAt](std::size_t) { return ++calls == failAt; });
+      OpenRecorded(picture);
+    }
     if (calls < failAt) {
       EXPECT_TRUE(boxTexts_.isEmpty()) << "a box came up on an open without faults";
-      EXPECT_TRUE(window_->PictureReady);
+      EXPECT_TRUE(View().PictureReady());
       break;
     }
     ASSERT_EQ(boxTexts_.size(), 1);
-    // The picture's own pixels are told as the file's; the other bitmaps by size.
+    // The picture's own memory is told as the file's; the other bitmaps by size.
     if (boxTexts_[0].startsWith(QStringLiteral("「p.bmp」"))) {
       EXPECT_EQ(boxTexts_[0], QStringLiteral("「p.bmp」を読み込むためのメモリーが足りません。"));
       ++pictureFailures;
@@ -131,14 +92,14 @@ TEST_F(FaultsTest, AnOpenSurvivesABitmapFailureAtEachAllocation) {
       EXPECT_TRUE(boxTexts_[0].endsWith(QStringLiteral("メモリが足りません。")));
     }
     EXPECT_EQ(boxTypes_[0], TMsgDlgType::mtWarning);
-    EXPECT_FALSE(window_->PictureReady);
+    EXPECT_FALSE(View().PictureReady());
     EXPECT_FALSE(window_->SpbStart->isEnabled());
     ExpectUsable();
   }
-  // Three bitmaps, the work bitmap's two sides, the picture and the preview's
-  // two sides.
-  EXPECT_GE(failAt, 9);
-  EXPECT_EQ(pictureFailures, 1);
+  // The work bitmap's two sides, the decoder's read buffer and the picture's
+  // pixels (both told as the file's), and the preview's two sides.
+  EXPECT_GE(failAt, 7);
+  EXPECT_EQ(pictureFailures, 2);
 }
 
 // What can happen to the chosen file before the window reads it, and what
@@ -174,29 +135,27 @@ TEST_F(FaultsTest, APictureChangedBetweenTheDialogAndTheLoadIsRefusedCleanly) {
     SCOPED_TRACE(c.Name);
     const QString name = QString::fromLatin1(c.Name) + QStringLiteral(".bmp");
     const QString path = formtest::WriteBmp(dir_, name, formtest::PatternPicture(150, 150));
-    // The first bitmap the load makes comes after the dialog has answered
+    // The first pixels the load asks for come after the dialog has answered
     // and before the file is opened.
     bool acted = false;
-    TBitmap::SetAllocationFailureHook([&] {
-      if (!acted) c.Act(path);
-      acted = true;
-      return false;
-    });
     {
+      testsupport::ArrayAllocationFailures actFirst([&](std::size_t) {
+        if (!acted) c.Act(path);
+        acted = true;
+        return false;
+      });
       WithoutReadOverride noOverride;
       if (!noOverride.Active() && QString::fromLatin1(c.Name) == QStringLiteral("locked")) {
-        TBitmap::SetAllocationFailureHook({});
         ADD_FAILURE() << "cannot take away root's read override here";
         continue;
       }
       OpenRecorded(path);
     }
-    TBitmap::SetAllocationFailureHook({});
     EXPECT_TRUE(acted);
     ASSERT_EQ(boxTexts_.size(), 1);
     EXPECT_EQ(boxTexts_[0], c.Message.arg(name));
     EXPECT_EQ(boxTypes_[0], TMsgDlgType::mtWarning);
-    EXPECT_FALSE(window_->PictureReady);
+    EXPECT_FALSE(View().PictureReady());
     ExpectUsable();
   }
 }

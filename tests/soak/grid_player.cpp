@@ -39,7 +39,7 @@ bool Adjacent(int a, int b) {
 
 GridPlayer::GridPlayer(TFrmFR0010MN* window, std::uint64_t seed)
     : window_(window), random_(seed) {
-  board_ = window_->Game.PieceMap;
+  board_ = View().Game().PieceMap;
 }
 
 std::string GridPlayer::Play(int slides) {
@@ -55,14 +55,14 @@ std::string GridPlayer::Play(int slides) {
 
 std::string GridPlayer::PlayHome() {
   if (std::string error = Resync(); !error.empty()) return error;
-  const auto moves = testsupport::SolveBoard(board_, window_->Game.BlankPiece);
+  const auto moves = testsupport::SolveBoard(board_, View().Game().BlankPiece);
   if (!moves) return "the deal cannot be brought home:" + BoardText(board_);
   for (int from : *moves) {
     DoubleClick(from);
     SlideInCopy(from);
     if (std::string error = Check("a slide home"); !error.empty()) return error;
   }
-  return window_->Game.Playing ? "the game goes on after every piece came home" : "";
+  return View().Game().Playing ? "the game goes on after every piece came home" : "";
 }
 
 std::string GridPlayer::Step() {
@@ -134,9 +134,9 @@ void GridPlayer::SlideInCopy(int from) {
 std::string GridPlayer::DealIfSolved() {
   // The copy is a permutation of the cells, so only the home board is sorted.
   if (!std::is_sorted(board_.begin(), board_.end())) return {};
-  if (window_->Game.Playing) return "the board is solved but the game goes on";
+  if (View().Game().Playing) return "the board is solved but the game goes on";
   const std::int64_t seconds = ++clock_;
-  window_->Clock = [seconds] { return seconds; };
+  View().SetClock([seconds] { return seconds; });
   QTest::mouseClick(window_->SpbStart, Qt::LeftButton);
   ++events_;
   ++deals_;
@@ -144,7 +144,7 @@ std::string GridPlayer::DealIfSolved() {
 }
 
 std::string GridPlayer::Resync() {
-  const auto& map = window_->Game.PieceMap;
+  const auto& map = View().Game().PieceMap;
   std::array<int, kCells> sorted = map;
   std::sort(sorted.begin(), sorted.end());
   for (int i = 0; i < kCells; ++i) {
@@ -190,7 +190,7 @@ QPoint GridPlayer::PointIn(int cell) {
 }
 
 int GridPlayer::BlankCell() const {
-  const auto at = std::find(board_.begin(), board_.end(), window_->Game.BlankPiece);
+  const auto at = std::find(board_.begin(), board_.end(), View().Game().BlankPiece);
   return static_cast<int>(at - board_.begin());
 }
 
@@ -199,7 +199,7 @@ int GridPlayer::SelectedCell() const {
 }
 
 std::string GridPlayer::Check(const char* after) const {
-  const auto& game = window_->Game;
+  const auto& game = View().Game();
   const std::string where = std::string(" after ") + after + " (slide " + std::to_string(slides_) + ")";
   if (game.PieceMap != board_) {
     return "the board differs from the expected one" + where + ":" + BoardText(game.PieceMap) +
@@ -216,5 +216,7 @@ std::string GridPlayer::Check(const char* after) const {
   }
   return {};
 }
+
+TFrmFR0010MNView GridPlayer::View() const { return TFrmFR0010MNView(window_); }
 
 }  // namespace soak

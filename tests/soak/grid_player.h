@@ -9,6 +9,7 @@
 #include <string>
 
 class TFrmFR0010MN;
+class TFrmFR0010MNView;
 
 namespace soak {
 
@@ -57,6 +58,8 @@ class GridPlayer {
   int SelectedCell() const;
   // The board's rules and the copy against the window.
   std::string Check(const char* after) const;
+
+  TFrmFR0010MNView View() const;
 
   TFrmFR0010MN* window_;
   std::mt19937_64 random_;

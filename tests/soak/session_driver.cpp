@@ -22,6 +22,7 @@
 #include "forms/FR0000AB.h"
 #include "forms/FR0010MN.h"
 #include "soak/grid_player.h"
+#include "support/message_box.h"
 
 using namespace classlib;
 
@@ -38,8 +39,7 @@ void Expect(bool ok, const char* what) {
 // Queues an answer for the next box, which must show `text`.
 void AnswerBox(const QString& text) {
   SetNextModalAnswer([text](QWidget* window) {
-    auto* box = qobject_cast<TMessageForm*>(window);
-    Expect(box != nullptr && box->Text() == text, "a box with the expected text");
+    Expect(testsupport::ReadBox(window).Text == text, "a box with the expected text");
     return mrOk;
   });
 }
@@ -60,9 +60,9 @@ QString WritePicture(const QTemporaryDir& dir, const QString& name, int width, i
 }
 
 void PlayAndRefuse(TFrmFR0010MN* window, const QTemporaryDir& dir, int slides) {
-  window->Clock = [] { return std::int64_t{1700000000}; };
+  TFrmFR0010MNView(window).SetClock([] { return std::int64_t{1700000000}; });
   QTest::mouseClick(window->SpbStart, Qt::LeftButton);
-  Expect(window->Game.Playing, "Start deals a game");
+  Expect(TFrmFR0010MNView(window).Game().Playing, "Start deals a game");
   soak::GridPlayer player(window, 1);
   const std::string error = player.Play(slides);
   if (!error.empty()) std::fprintf(stderr, "session_driver: %s\n", error.c_str());
@@ -76,7 +76,7 @@ void PlayAndRefuse(TFrmFR0010MN* window, const QTemporaryDir& dir, int slides) {
   OpenThroughToolBar(window, dir.filePath(QStringLiteral("cut.bmp")));
   AnswerBox(QStringLiteral("120 × 120 [Pixel] 以上のビットマップを指定してください。"));
   OpenThroughToolBar(window, WritePicture(dir, QStringLiteral("small.bmp"), 119, 300));
-  Expect(!window->PictureReady && !window->Game.Playing, "a refused picture ends the game");
+  Expect(!TFrmFR0010MNView(window).PictureReady() && !TFrmFR0010MNView(window).Game().Playing, "a refused picture ends the game");
 }
 
 void RunScript() {
@@ -87,7 +87,7 @@ void RunScript() {
   Expect(!pictures.isEmpty(), "sample pictures are there");
   for (const QString& name : pictures) {
     OpenThroughToolBar(window, samples.filePath(name));
-    Expect(window->PictureReady, "a sample picture loads");
+    Expect(TFrmFR0010MNView(window).PictureReady(), "a sample picture loads");
   }
 
   QTemporaryDir dir;
@@ -101,7 +101,7 @@ void RunScript() {
     aboutShown = qobject_cast<TFrmFR0000AB*>(box) != nullptr;
     return mrOk;
   });
-  window->MnuAbout->Click();
+  window->MnuAbout->Action()->trigger();
   Expect(aboutShown, "the About box comes up");
   Expect(ClearModalAnswers() == 0, "every queued box answer was used");
   QTest::mouseClick(window->SpbExit, Qt::LeftButton);
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
   Application->CreateForm(FrmFR0010MN);
   QTimer::singleShot(0, RunScript);
   Application->Run();
-  Expect(Application->Terminated(), "closing the window ends the loop");
+  Expect(FrmFR0010MN->isHidden(), "closing the window ends the loop");
   Application->Finalize();
   if (failures == 0) std::fprintf(stderr, "session_driver: session completed\n");
   return failures == 0 ? 0 : 1;

@@ -35,7 +35,7 @@ class SoakTest : public formtest::MainWindowTest {
   // Plays SlidesPerBoard() slides on a picture of the given size.
   void Soak(int width, int height, std::uint64_t seed) {
     Open(formtest::WriteBmp(dir_, "soak.bmp", formtest::PatternPicture(width, height)));
-    ASSERT_TRUE(window_->PictureReady);
+    ASSERT_TRUE(View().PictureReady());
     Start(static_cast<std::int64_t>(seed));
     GridPlayer player(window_, seed);
     ASSERT_EQ(player.Play(kWarmUpSlides), "");
@@ -65,7 +65,7 @@ TEST_F(SoakTest, DealsArePlayedHomeThroughTheGrid) {
     Start(seconds);
     GridPlayer player(window_, static_cast<std::uint64_t>(seconds));
     ASSERT_EQ(player.PlayHome(), "") << "second " << seconds;
-    EXPECT_TRUE(window_->Game.IsComplete());
+    EXPECT_TRUE(View().Game().IsComplete());
   }
 }
 

@@ -1,8 +1,12 @@
 // image_compare.cpp: exact surface comparison for pixel tests.
 #include "support/image_compare.h"
 
+#include "platform/qimage_bridge.h"
+
 #include <QDir>
 #include <QImage>
+#include <QPixmap>
+#include <QWidget>
 #include <map>
 
 namespace testsupport {
@@ -60,6 +64,18 @@ std::string SavePng(const std::string& name, const platform::Surface& surface) {
                 expected.Pixel(x, y) & 0xFFFFFFu);
   return failure << "first difference at (" << x << ", " << y << "): " << colours
                  << " (pictures beside " << SavePng(name + "-diff", diff) << ")";
+}
+
+platform::Surface Crop(const platform::Surface& s, int x, int y, int w, int h) {
+  platform::Surface block(w, h);
+  for (int row = 0; row < h; ++row) {
+    for (int col = 0; col < w; ++col) block.SetPixel(col, row, s.Pixel(x + col, y + row));
+  }
+  return block;
+}
+
+platform::Surface Shown(QWidget* widget) {
+  return platform::SurfaceFromQImage(widget->grab().toImage());
 }
 
 }  // namespace testsupport

@@ -2,34 +2,17 @@
 // lock in a folder and holds it until killed.
 //
 // Usage: lock_probe FOLDER NAME
-// Standard input is read to its end first, so a test can start many probes
-// and release them together by closing one pipe. Exit codes: 1 the lock is
-// held by another, 2 no lock could be made, 3 wrong usage. A probe that got
-// the lock holds it until it is killed; after a minute it gives up and exits
-// with 0, so a crashed test leaves no probe behind.
-#include <unistd.h>
-
-#include <cerrno>
+// Exit codes: 1 the lock is held by another, 2 no lock could be made, 3 wrong
+// usage. A probe that got the lock holds it until it is killed; after a
+// minute it gives up and exits with 0, so a crashed test leaves no probe
+// behind.
 #include <chrono>
 #include <thread>
 
 #include "platform/instancelock.h"
 
-namespace {
-
-void ReadToEnd(int fd) {
-  char buffer[64];
-  while (true) {
-    ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n == 0 || (n < 0 && errno != EINTR)) return;
-  }
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   if (argc != 3) return 3;
-  ReadToEnd(STDIN_FILENO);
   platform::InstanceLock lock(argv[1]);
   switch (lock.Acquire(argv[2])) {
     case platform::LockResult::HeldByOther:

@@ -8,6 +8,7 @@
 #include "classlib/application.h"
 #include "classlib/modal.h"
 #include "util/CL0010GF.h"
+#include "support/message_box.h"
 
 using namespace classlib;
 
@@ -39,11 +40,10 @@ class BoxesTest : public ::testing::Test {
   // Answers the next box and records how it stood.
   void Watch(SeenBox& seen) {
     SetNextModalAnswer([&seen](QWidget* window) {
-      auto* box = qobject_cast<TMessageForm*>(window);
-      EXPECT_NE(box, nullptr);
-      if (box == nullptr) return mrOk;
-      seen = {box->frameGeometry().topLeft(), box->frameGeometry().size(), box->Caption(),
-              box->Text(), box->Type(), QApplication::overrideCursor() == nullptr};
+      const testsupport::BoxShown shown = testsupport::ReadBox(window);
+      seen = {window->frameGeometry().topLeft(), window->frameGeometry().size(),
+              window->windowTitle(), shown.Text, shown.Type,
+              QApplication::overrideCursor() == nullptr};
       return mrOk;
     });
   }
