@@ -1,7 +1,6 @@
 // syscall_faults.h: open and pread interrupted, cut short or failed on
 // request, for the file intake's tests and the fuzzer. The shim takes their
-// place only in binaries linked with -Wl,--wrap=open,--wrap=pread (and the
-// 64-bit names); everything else in the program is untouched.
+// place only in binaries linked with -Wl,--wrap=open,--wrap=pread.
 #pragma once
 
 #include <string>
