@@ -14,6 +14,7 @@ BI_RGB = 0
 BI_RLE8 = 1
 BI_RLE4 = 2
 BI_BITFIELDS = 3
+BI_ALPHABITFIELDS = 6
 
 MASKS_555 = (0x7C00, 0x03E0, 0x001F)
 MASKS_565 = (0xF800, 0x07E0, 0x001F)
@@ -106,13 +107,16 @@ def file_header(file_size, pixel_offset):
 
 def info_header(size, width, height, bpp, compression=BI_RGB, image_size=0,
                 colours_used=0, masks=(0, 0, 0), alpha_mask=0, planes=1):
-    """A 12, 40, 52, 56, 108 or 124-byte info header."""
+    """A 12, 16, 40, 52, 56, 64, 108 or 124-byte info header (16 and 64: the
+    OS/2 2.x forms, whose own fields after the common 40 bytes stay zero)."""
     if size == 12:
         return struct.pack("<IHHHH", 12, width & 0xFFFF, height & 0xFFFF, planes, bpp)
+    if size == 16:
+        return struct.pack("<IiiHH", 16, width, height, planes, bpp)
     head = struct.pack("<IiiHHIIiiII", size, width, height, planes, bpp,
                        compression, image_size, 2835, 2835, colours_used, 0)
-    if size == 40:
-        return head
+    if size in (40, 64):
+        return head + bytes(size - 40)
     head += struct.pack("<III", *masks)
     if size == 52:
         return head
@@ -136,12 +140,14 @@ def palette_bytes(palette, entry_size=4):
 def build(width, height, pixel_data, bpp, compression=BI_RGB, header=40,
           palette=(), masks=None, alpha_mask=0, colours_used=None):
     """A whole file: headers, the masks after a 40-byte header when bit fields
-    are used, the palette, then the pixel data. `height` is stored as given,
+    are used (with the alpha mask for compression 6), the palette, then the pixel data. `height` is stored as given,
     so a negative one makes a top-down file."""
     entry = 3 if header == 12 else 4
     extra = b""
     if masks is not None and header == 40:
         extra = struct.pack("<III", *masks)
+        if compression == BI_ALPHABITFIELDS:
+            extra += struct.pack("<I", alpha_mask)
     used = len(palette) if colours_used is None else colours_used
     info = info_header(header, width, height, bpp, compression, len(pixel_data),
                        used, masks or (0, 0, 0), alpha_mask)

@@ -36,17 +36,48 @@ def colours_of(rows, palette):
     return [[palette[i] for i in row] for row in rows]
 
 
-def quantise(rows, masks):
-    """What a masked pixel decodes to: each channel's top bits, low bits zero."""
+def full_scale(value, bits):
+    """An n-bit channel value at full scale: the top 8 bits of a wider one,
+    the bits of a narrower one repeated down the byte (5-bit 31 is 255)."""
+    if bits >= 8:
+        return value >> (bits - 8)
+    out, at = 0, 8 - bits
+    while at > -bits:
+        out |= value << at if at >= 0 else value >> -at
+        at -= bits
+    return out & 0xFF
+
+
+def channel_value(channel, bits):
+    """An 8-bit channel stored in n bits: its top bits, or below 8 bits of
+    its own a wider channel's low bits, which the decoder must drop."""
+    if bits <= 8:
+        return channel >> (8 - bits)
+    return (channel << (bits - 8)) | ((channel * 0x9D) & ((1 << (bits - 8)) - 1))
+
+
+def pack_full(rows, masks):
     out = []
     for row in rows:
         line = []
         for rgb in row:
-            q = []
+            v = 0
             for channel, mask in zip(rgb, masks):
-                bits = bin(mask).count("1")
-                q.append(channel & (0xFF << (8 - bits)) & 0xFF)
-            line.append(tuple(q))
+                shift = (mask & -mask).bit_length() - 1
+                v |= channel_value(channel, bin(mask).count("1")) << shift
+            line.append(v)
+        out.append(line)
+    return out
+
+
+def decoded(rows, masks):
+    """What a masked pixel decodes to: every channel at full scale."""
+    out = []
+    for row in rows:
+        line = []
+        for rgb in row:
+            line.append(tuple(full_scale(channel_value(c, bin(m).count("1")), bin(m).count("1"))
+                              for c, m in zip(rgb, masks)))
         out.append(line)
     return out
 
@@ -127,11 +158,11 @@ def valid_direct_variants(c):
     c.ok("core24.bmp", bw.build(W, H, bw.pack_pixels(pic, 24), 24, header=12), pic)
     c.ok("v108_24.bmp", bw.build(W, H, bw.pack_pixels(pic, 24), 24, header=108), pic)
     c.ok("rgb16_555.bmp", bw.build(W, H, bw.pack_pixels(packed(pic, bw.MASKS_555), 16), 16),
-         quantise(pic, bw.MASKS_555))
+         decoded(pic, bw.MASKS_555))
     for header in (40, 52, 124):
         c.ok("bf16_565_h%d.bmp" % header,
              bw.build(W, H, bw.pack_pixels(packed(pic, bw.MASKS_565), 16), 16, bw.BI_BITFIELDS,
-                      header=header, masks=bw.MASKS_565), quantise(pic, bw.MASKS_565))
+                      header=header, masks=bw.MASKS_565), decoded(pic, bw.MASKS_565))
     # The fourth byte of an uncompressed 32-bit pixel is unused, whatever it holds.
     junk = [[v | (0x5A << 24) for v in row] for row in packed(pic, bw.MASKS_888)]
     c.ok("rgb32.bmp", bw.build(W, H, bw.pack_pixels(junk, 32), 32), pic)
@@ -141,11 +172,70 @@ def valid_direct_variants(c):
     alpha = [[v | (0x10 << 24) for v in row] for row in packed(pic, bw.MASKS_888)]
     c.ok("bf32_alpha_h56.bmp", bw.build(W, H, bw.pack_pixels(alpha, 32), 32, bw.BI_BITFIELDS,
                                         header=56, masks=bw.MASKS_888, alpha_mask=0xFF000000), pic)
+    c.ok("bf32_alpha_c6.bmp", bw.build(W, H, bw.pack_pixels(alpha, 32), 32, bw.BI_ALPHABITFIELDS,
+                                       masks=bw.MASKS_888, alpha_mask=0xFF000000), pic)
     base = bw.build(W, H, bw.pack_pixels(pic, 24), 24)
     c.ok("trailing_garbage.bmp", base + b"\xde\xad\xbe\xef" * 40, pic)
     c.ok("gap_before_pixels.bmp", with_gap(base, 10), pic)
     c.ok("rgb24_with_colour_table.bmp",
          bw.build(W, H, bw.pack_pixels(pic, 24), 24, palette=PALETTE16[:4]), pic)
+
+
+def channel_widths(c):
+    """One channel of every width a 16 or 32-bit pixel can hold beside two
+    1-bit ones, taking turns at red, green and blue."""
+    pic = colours_of(indices(16), PALETTE16)
+    for bits, most in ((16, 14), (32, 30)):
+        for n in range(1, most + 1):
+            wide = ((1 << n) - 1) << (bits - n if bits == 16 else 2)
+            masks = [0x2, 0x1]
+            masks.insert(n % 3, wide)
+            c.ok("bf%d_width_%d.bmp" % (bits, n),
+                 bw.build(W, H, bw.pack_pixels(pack_full(pic, masks), bits), bits,
+                          bw.BI_BITFIELDS, masks=tuple(masks)), decoded(pic, masks))
+
+
+def os2_and_palettes(c):
+    idx16 = indices(16)
+    pic16 = colours_of(idx16, PALETTE16)
+    for header in (16, 64):
+        c.ok("os2v2_h%d_8.bmp" % header, bw.build(W, H, bw.pack_pixels(idx16, 8), 8, header=header,
+                                                   palette=PALETTE16), pic16)
+        c.ok("os2v2_h%d_24.bmp" % header, bw.build(W, H, bw.pack_pixels(pic16, 24), 24,
+                                                    header=header), pic16)
+    c.ok("os2v2_h64_rle8.bmp", bw.build(W, H, bw.encode_rle8(idx16), 8, bw.BI_RLE8, header=64,
+                                        palette=PALETTE16), pic16)
+    c.ok("os2v2_h64_rle4.bmp", bw.build(W, H, bw.encode_rle4(idx16), 4, bw.BI_RLE4, header=64,
+                                        palette=PALETTE16), pic16)
+    # The core header has no colour count: 16 of 256 colours, told by the offset.
+    c.ok("core8_16colours.bmp", bw.build(W, H, bw.pack_pixels(idx16, 8), 8, header=12,
+                                         palette=PALETTE16), pic16)
+    full = PALETTE16 + [(i % 256, 255 - i % 256, i // 2) for i in range(284)]
+    c.ok("pal8_300colours.bmp", bw.build(W, H, bw.pack_pixels(idx16, 8), 8, palette=full), pic16)
+    c.ok("pal4_17colours.bmp", bw.build(W, H, bw.pack_pixels(idx16, 4), 4,
+                                        palette=PALETTE16 + [(1, 2, 3)]), pic16)
+
+
+def finished_streams(c):
+    """Streams that are done before their bytes are: the rest is not read."""
+    idx16 = indices(16)
+    pic16 = colours_of(idx16, PALETTE16)
+    whole = bw.encode_rle8(idx16)
+    open_end = whole[:-2]  # the last row done, no end of picture
+    def rle8(stream, header=40):
+        return bw.build(W, H, stream, 8, bw.BI_RLE8, header=header, palette=PALETTE16)
+    c.ok("rle8_stray_byte.bmp", rle8(whole + b"\x07"), pic16)
+    c.ok("rle8_no_end_padded.bmp", rle8(open_end + bytes(6)), pic16)
+    c.ok("rle8_no_end_profile_v5.bmp", rle8(open_end + b"\x00\x00\x02\x30ADBE mntr", 124), pic16)
+    c.ok("rle8_trailing_row.bmp", rle8(open_end + bytes([W, 1, 0, 0, 0, 1])), pic16)
+    c.ok("rle4_no_end.bmp", bw.build(W, H, bw.encode_rle4(idx16)[:-2], 4, bw.BI_RLE4,
+                                     palette=PALETTE16), pic16)
+    for bits, rows in ((24, pic16), (1, indices(2)), (4, idx16)):
+        data = bw.build(W, H, bw.pack_pixels(rows, bits), bits,
+                        palette=PALETTE2 if bits == 1 else PALETTE16 if bits == 4 else ())
+        pad = bw.row_stride(W, bits) - (W * bits + 7) // 8
+        c.ok("last_row_unpadded_%d.bmp" % bits, data[:len(data) - pad],
+             colours_of(rows, PALETTE2) if bits == 1 else pic16)
 
 
 def with_gap(data, gap):
@@ -188,7 +278,7 @@ def broken_files(c):
     c.bad("offset_past_end.bmp", patched(good24, 10, "<I", len(good24) + 100), "BadOffset")
     c.bad("offset_in_header.bmp", patched(good24, 10, "<I", 20), "BadOffset")
     c.bad("offset_in_palette.bmp", patched(good8, 10, "<I", 54 + 8), "BadOffset")
-    c.bad("info_size_64.bmp", patched(good24, 14, "<I", 64), "BadHeader")
+    c.bad("info_size_60.bmp", patched(good24, 14, "<I", 60), "BadHeader")
     c.bad("info_size_huge.bmp", patched(good24, 14, "<I", 0x7FFFFFFF), "BadHeader")
     c.bad("planes_0.bmp", patched(good24, 26, "<H", 0), "BadHeader")
     c.bad("width_0.bmp", patched(good24, 18, "<i", 0), "BadSize")
@@ -210,9 +300,17 @@ def broken_files(c):
     c.bad("bitfields_on_8.bmp", patched(good8, 30, "<I", bw.BI_BITFIELDS), "BadCompression")
     rle8 = bw.build(W, H, bw.encode_rle8(indices(16)), 8, bw.BI_RLE8, palette=PALETTE16)
     c.bad("rle8_topdown.bmp", patched(rle8, 22, "<i", -H), "BadCompression")
-    c.bad("palette_300.bmp", patched(good8, 46, "<I", 300), "BadPalette")
-    c.bad("palette_17_on_4.bmp", bw.build(W, H, bw.pack_pixels(indices(16), 4), 4,
-                                          palette=PALETTE16 + [(1, 2, 3)]), "BadPalette")
+    # 300 colours declared, 16 stored: the first 256 are not there.
+    c.bad("palette_300_not_stored.bmp", patched(good8, 46, "<I", 300), "Truncated")
+    core8 = bw.build(W, H, bw.pack_pixels(indices(16), 8), 8, header=12, palette=PALETTE16[:4])
+    c.bad("core_palette_short_of_index.bmp", core8, "BadColourIndex")
+    for name, comp in (("huffman", 3), ("rle24", 4)):
+        c.bad("os2v2_%s.bmp" % name, bw.build(W, H, bytes(bw.row_stride(W, 24) * H), 24, comp,
+                                              header=64), "BadCompression")
+    c.bad("os2v2_depth_16.bmp", bw.build(W, H, bytes(bw.row_stride(W, 16) * H), 16, header=16),
+          "BadDepth")
+    pad24 = bw.row_stride(W, 24) - W * 3
+    c.bad("last_row_cut.bmp", good24[:-(pad24 + 1)], "PixelDataShort")
     broken_masks(c, pic)
     bad_indices(c)
     broken_rle(c)
@@ -220,10 +318,10 @@ def broken_files(c):
 
 def broken_masks(c, pic):
     cases = {"zero": (0xF800, 0x07E0, 0), "overlapping": (0xF800, 0x0FE0, 0x001F),
-             "gappy": (0xF800, 0x07E0, 0x0015), "wide": (0x3FF00000, 0x000FFC00, 0x000003FF),
-             "outside_pixel": (0xF8000, 0x07E0, 0x001F)}
+             "gappy": (0xF800, 0x07E0, 0x0015), "outside_pixel": (0xF8000, 0x07E0, 0x001F),
+             "gappy_32": (0x3FF00000, 0x000FFC00, 0x000002FF)}
     for name, masks in cases.items():
-        bits = 32 if name == "wide" else 16
+        bits = 32 if name.endswith("32") else 16
         c.bad("masks_%s.bmp" % name,
               bw.build(W, H, bytes(bw.row_stride(W, bits) * H), bits, bw.BI_BITFIELDS, masks=masks),
               "BadMasks")
@@ -248,7 +346,7 @@ def broken_rle(c):
     c.bad("rle8_run_past_row.bmp", rle(bytes([W + 1, 1, 0, 1])), "BadRle")
     c.bad("rle4_run_past_row.bmp", rle(bytes([W + 1, 0x11, 0, 1]), 4), "BadRle")
     c.bad("rle8_absolute_past_row.bmp", rle(bytes([0, 4, 1, 1, 1, 1, 0, 1]), width=3), "BadRle")
-    c.bad("rle8_rows_past_picture.bmp", rle(row * (H + 1) + b"\x00\x01"), "BadRle")
+    c.bad("rle8_run_past_picture.bmp", rle(row * (H - 1) + bytes([W + 1, 1])), "BadRle")
     c.bad("rle8_jump_past_picture.bmp", rle(bytes([0, 2, 0, H, 0, 1])), "BadRle")
     c.bad("rle8_jump_past_row.bmp", rle(bytes([0, 2, W + 1, 0, 0, 1])), "BadRle")
     c.bad("rle8_jump_nowhere.bmp", rle(bytes([0, 2, 0, 0]) * 8 + b"\x00\x01"), "BadRle")
@@ -268,6 +366,9 @@ def main():
     valid_palette_variants(c)
     rle_special_cases(c)
     valid_direct_variants(c)
+    channel_widths(c)
+    os2_and_palettes(c)
+    finished_streams(c)
     broken_files(c)
     c.finish()
 

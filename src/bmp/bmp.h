@@ -37,8 +37,9 @@ enum class BmpError {
   BadDepth,        // bits per pixel other than 1, 4, 8, 16, 24, 32
   BadCompression,  // unknown compression, embedded JPEG or PNG, one that
                    // does not fit the depth, or a compressed picture stored top-down
-  BadMasks,        // bit-field masks empty, overlapping, gappy or too wide
-  BadPalette,      // more colours declared than the depth can index
+  BadMasks,        // bit-field masks empty, overlapping, gappy or past the pixel
+  BadPalette,      // not given by the decoder any more: a longer palette's
+                   // first entries are used; kept with its sentence
   BadOffset,       // pixel data said to start inside the headers or past the end
   PixelDataShort,  // less pixel data than the header declares, or a
                    // compressed stream that stops before the picture is done

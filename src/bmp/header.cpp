@@ -11,7 +11,12 @@ namespace {
 constexpr std::uint64_t kFileHeaderSize = 14;
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
+// OS/2 2.x info headers: the short form stops after the depth, the long one
+// adds fields of its own after the 40 bytes it shares with the common header.
+constexpr std::uint32_t kOs2ShortSize = 16;
+constexpr std::uint32_t kOs2LongSize = 64;
 constexpr std::uint64_t kMaskBytes = 12;
+constexpr std::uint64_t kAlphaMaskBytes = 4;
 
 // Little-endian reads; callers have checked that the bytes are there.
 std::uint32_t U16(std::span<const std::uint8_t> b, std::size_t at) {
@@ -25,7 +30,14 @@ std::int64_t I32(std::span<const std::uint8_t> b, std::size_t at) {
 }
 
 bool KnownInfoSize(std::uint32_t size) {
-  return size == 12 || size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
+  return size == 12 || size == 16 || size == 40 || size == 52 || size == 56 || size == 64 ||
+         size == 108 || size == 124;
+}
+
+// OS/2 files: their palettes have no colour count that can be trusted, and
+// compressions 3 and 4 mean Huffman and RLE24 there.
+bool IsOs2(std::uint32_t size) {
+  return size == kCoreHeaderSize || size == kOs2ShortSize || size == kOs2LongSize;
 }
 
 // The fields of either info header form, widened so that nothing overflows.
@@ -54,6 +66,7 @@ InfoFields ReadInfo(std::span<const std::uint8_t> head, std::uint32_t size) {
   f.Height = I32(head, 22);
   f.Planes = U16(head, 26);
   f.BitCount = U16(head, 28);
+  if (size == kOs2ShortSize) return f;  // uncompressed, every colour of the depth
   f.Compression = U32(head, 30);
   f.ColoursUsed = U32(head, 46);
   return f;
@@ -67,10 +80,11 @@ BmpError CheckDepthAndCompression(const InfoFields& f) {
     return BmpError::BadCompression;
   }
   const std::uint32_t bits = f.BitCount;
-  const bool core = f.Size == kCoreHeaderSize;
+  const bool os2 = IsOs2(f.Size);
   const bool known = bits == 1 || bits == 4 || bits == 8 || bits == 24 ||
-                     (!core && (bits == 16 || bits == 32));
+                     (!os2 && (bits == 16 || bits == 32));
   if (!known) return BmpError::BadDepth;
+  if (os2 && compression > BmpCompression::Rle4) return BmpError::BadCompression;
   switch (compression) {
     case BmpCompression::Rgb:
       return BmpError::None;
@@ -79,6 +93,7 @@ BmpError CheckDepthAndCompression(const InfoFields& f) {
     case BmpCompression::Rle4:
       return bits == 4 ? BmpError::None : BmpError::BadCompression;
     case BmpCompression::BitFields:
+    case BmpCompression::AlphaBitFields:
       return bits == 16 || bits == 32 ? BmpError::None : BmpError::BadCompression;
     default:
       break;
@@ -86,16 +101,16 @@ BmpError CheckDepthAndCompression(const InfoFields& f) {
   return BmpError::BadCompression;
 }
 
-// Each mask must be one unbroken run of at most 8 bits inside the pixel, and
-// no two may share a bit: wider channels would need a scaling the decoder
-// does not do, and broken masks give colours no writer meant.
+// Each mask must be one unbroken run of bits inside the pixel, and no two may
+// share a bit: broken masks give colours no writer meant. Channels of any
+// width are read, those above 8 bits by their top 8.
 bool ValidMasks(const std::uint32_t (&masks)[3], int bitCount) {
   const std::uint64_t pixelBits = (std::uint64_t{1} << bitCount) - 1;
   std::uint32_t seen = 0;
   for (std::uint32_t mask : masks) {
     if (mask == 0 || (mask & seen) != 0 || mask > pixelBits) return false;
     const std::uint32_t shifted = mask >> std::countr_zero(mask);
-    if ((shifted & (shifted + 1)) != 0 || std::popcount(shifted) > 8) return false;
+    if ((shifted & (shifted + 1)) != 0) return false;
     seen |= mask;
   }
   return true;
@@ -139,7 +154,7 @@ BmpError FillPicture(const InfoFields& f, std::uint64_t maxPixels, BmpHeader& h)
 // Masks sit right after the 40-byte part of the info header: inside the
 // larger headers, appended to the 40-byte one.
 BmpError ReadMasks(std::span<const std::uint8_t> head, BmpHeader& h) {
-  if (h.Compression != BmpCompression::BitFields) {
+  if (!h.HasMasks()) {
     SetImpliedMasks(h);
     return BmpError::None;
   }
@@ -151,17 +166,28 @@ BmpError ReadMasks(std::span<const std::uint8_t> head, BmpHeader& h) {
 
 BmpError FillPalette(const InfoFields& f, BmpHeader& h) {
   h.PaletteOffset = kFileHeaderSize + f.Size;
-  if (f.Size == kInfoHeaderSize && h.Compression == BmpCompression::BitFields) {
+  if (f.Size == kInfoHeaderSize && h.HasMasks()) {
     h.PaletteOffset += kMaskBytes;
+    if (h.Compression == BmpCompression::AlphaBitFields) h.PaletteOffset += kAlphaMaskBytes;
   }
   h.PaletteEntrySize = f.Size == kCoreHeaderSize ? 3 : 4;
   // A table after the masks of a 16, 24 or 32-bit picture is only a hint
   // for palette displays; it is skipped by the pixel offset like any gap.
   if (h.BitCount > 8) return BmpError::None;
+  // A count past what the depth indexes only says that a longer table was
+  // written; its first entries are the ones the pixels can name.
   const std::uint32_t most = std::uint32_t{1} << h.BitCount;
-  if (f.ColoursUsed > most) return BmpError::BadPalette;
-  h.PaletteEntries = static_cast<int>(f.ColoursUsed == 0 ? most : f.ColoursUsed);
+  h.PaletteEntries = static_cast<int>(f.ColoursUsed == 0 ? most : std::min(f.ColoursUsed, most));
   return BmpError::None;
+}
+
+// OS/2 writers store only the colours they use and tell the table's length
+// by the pixel offset alone: at least one whole entry, none cut.
+void FitOs2Palette(BmpHeader& h) {
+  const std::uint64_t entry = static_cast<std::uint64_t>(h.PaletteEntrySize);
+  if (h.PixelOffset < h.PaletteOffset + entry) return;
+  const std::uint64_t room = (h.PixelOffset - h.PaletteOffset) / entry;
+  h.PaletteEntries = static_cast<int>(std::min<std::uint64_t>(room, h.PaletteEntries));
 }
 
 // The largest stream a well-formed run-length picture of this size can take:
@@ -174,11 +200,12 @@ std::uint64_t RleStreamLimit(const BmpHeader& h) {
 }
 
 BmpError FillLayout(std::span<const std::uint8_t> head, BmpHeader& h) {
+  h.PixelOffset = U32(head, 10);
+  if (IsOs2(h.InfoSize) && h.PaletteEntries > 0) FitOs2Palette(h);
   const std::uint64_t paletteEnd =
       h.PaletteOffset + static_cast<std::uint64_t>(h.PaletteEntries) *
                             static_cast<std::uint64_t>(h.PaletteEntrySize);
   if (paletteEnd > h.FileSize) return BmpError::Truncated;
-  h.PixelOffset = U32(head, 10);
   if (h.PixelOffset < paletteEnd || h.PixelOffset > h.FileSize) return BmpError::BadOffset;
   h.RowStride = (static_cast<std::uint64_t>(h.Width) * static_cast<std::uint64_t>(h.BitCount) + 31) /
                 32 * 4;
@@ -188,9 +215,14 @@ BmpError FillLayout(std::span<const std::uint8_t> head, BmpHeader& h) {
     h.PixelBytes = std::min(available, RleStreamLimit(h));
     return BmpError::None;
   }
-  // The stride is below 2^37 and the height below 2^31: no overflow.
-  h.PixelBytes = h.RowStride * static_cast<std::uint64_t>(h.Height);
-  return h.PixelBytes > available ? BmpError::PixelDataShort : BmpError::None;
+  // The stride is below 2^37 and the height below 2^31: no overflow. The
+  // last row's padding holds no pixel, so a file may end without it.
+  const std::uint64_t padded = h.RowStride * static_cast<std::uint64_t>(h.Height);
+  const std::uint64_t lastRow =
+      (static_cast<std::uint64_t>(h.Width) * static_cast<std::uint64_t>(h.BitCount) + 7) / 8;
+  if (padded - h.RowStride + lastRow > available) return BmpError::PixelDataShort;
+  h.PixelBytes = std::min(padded, available);
+  return BmpError::None;
 }
 
 }  // namespace

@@ -75,6 +75,86 @@ double Weighted(const Span& span, ValueAt valueAt) {
          span.LastWeight * valueAt(span.Count - 1);
 }
 
+// Shrinking on both axes into at most 255 rows, the case of a preview, in
+// integers: source pixel i covers [i*D, (i+1)*D) and destination pixel d
+// covers [d*S, (d+1)*S), so every weight is a whole length and each
+// destination pixel the rounded sum of its weighted pixels over S_h * S_v.
+// Each destination row reads its source rows once: the whole ones added up
+// in 16 bits (at most 256 of them), the two at its edges weighted in 16 bits
+// (weights of at most 255), so that the bulk of the work is wide byte adds.
+struct Cover {
+  int First = 0;
+  int Count = 1;
+  std::uint32_t FirstWeight = 0;
+  std::uint32_t LastWeight = 0;  // the middle ones weigh D each
+};
+
+Cover CoverOf(std::int64_t d, std::int64_t s, std::int64_t dl) {
+  const std::int64_t start = d * s;
+  const std::int64_t end = start + s;
+  Cover c;
+  c.First = static_cast<int>(start / dl);
+  const std::int64_t last = (end - 1) / dl;
+  c.Count = static_cast<int>(last - c.First + 1);
+  c.FirstWeight = static_cast<std::uint32_t>(std::min<std::int64_t>((c.First + 1) * dl, end) - start);
+  c.LastWeight = c.Count > 1 ? static_cast<std::uint32_t>(end - last * dl) : 0;
+  return c;
+}
+
+bool ShrinksInIntegers(const Rect& to, const Rect& from) {
+  return to.Height() <= 255 && to.Width() <= from.Width() && to.Height() <= from.Height() &&
+         from.Width() <= 0xFFFF && from.Height() <= 256 * std::int64_t{to.Height()};
+}
+
+// Only the destination pixels inside `shown` (in dst's coordinates) are written.
+void ShrinkInIntegers(Surface& dst, const Rect& to, const Rect& shown, const Surface& src,
+                      const Rect& from) {
+  const std::int64_t sw = from.Width(), sh = from.Height();
+  const std::int64_t dw = to.Width(), dh = to.Height();
+  std::vector<Cover> across(static_cast<std::size_t>(dw));
+  for (std::int64_t d = 0; d < dw; ++d) across[static_cast<std::size_t>(d)] = CoverOf(d, sw, dw);
+  const std::size_t lanes = static_cast<std::size_t>(sw) * 4;
+  std::vector<std::uint16_t> mid(lanes);
+  std::vector<std::uint32_t> edge(lanes);
+  const auto bytes = [&](int row) {
+    return reinterpret_cast<const std::uint8_t*>(src.Row(from.Top + row) + from.Left);
+  };
+  const std::uint64_t whole = static_cast<std::uint64_t>(sw) * static_cast<std::uint64_t>(sh);
+  for (std::int64_t y = shown.Top - to.Top; y < shown.Bottom - to.Top; ++y) {
+    const Cover v = CoverOf(y, sh, dh);
+    std::fill(mid.begin(), mid.end(), 0);
+    for (int i = 1; i < v.Count - 1; ++i) {
+      const std::uint8_t* __restrict p = bytes(v.First + i);
+      std::uint16_t* __restrict sum = mid.data();
+      for (std::size_t k = 0; k < lanes; ++k) sum[k] = static_cast<std::uint16_t>(sum[k] + p[k]);
+    }
+    const std::uint8_t* __restrict first = bytes(v.First);
+    const std::uint8_t* __restrict last = bytes(v.First + v.Count - 1);
+    const auto fw = static_cast<std::uint16_t>(v.FirstWeight);
+    const auto lw = static_cast<std::uint16_t>(v.LastWeight);
+    for (std::size_t k = 0; k < lanes; ++k) {
+      edge[k] = std::uint32_t{static_cast<std::uint16_t>(fw * first[k])} +
+                static_cast<std::uint16_t>(lw * last[k]);
+    }
+    Color* out = dst.Row(to.Top + static_cast<int>(y));
+    for (std::int64_t x = shown.Left - to.Left; x < shown.Right - to.Left; ++x) {
+      const Cover& h = across[static_cast<std::size_t>(x)];
+      std::uint64_t sum[3] = {0, 0, 0};
+      for (int i = 0; i < h.Count; ++i) {
+        const std::size_t at = static_cast<std::size_t>(h.First + i) * 4;
+        const std::uint64_t weight = i == 0                ? h.FirstWeight
+                                     : i == h.Count - 1 ? h.LastWeight
+                                                        : static_cast<std::uint64_t>(dw);
+        for (std::size_t c = 0; c < 3; ++c) {
+          sum[c] += weight * (edge[at + c] + static_cast<std::uint64_t>(dh) * mid[at + c]);
+        }
+      }
+      const auto channel = [&](std::size_t c) { return static_cast<int>((sum[c] + whole / 2) / whole); };
+      out[to.Left + x] = Rgb(channel(2), channel(1), channel(0));
+    }
+  }
+}
+
 }  // namespace
 
 // The vertical pass runs first over whole source rows, into one row of
@@ -88,6 +168,12 @@ void StretchBlt(Surface& dst, const Rect& dstRect, const Surface& src, const Rec
   const std::int64_t top = std::max<std::int64_t>(dstRect.Top, 0);
   const std::int64_t bottom = std::min<std::int64_t>(dstRect.Bottom, dst.Height());
   if (left >= right || top >= bottom) return;
+  if (ShrinksInIntegers(dstRect, from)) {
+    const Rect shown{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
+                     static_cast<int>(bottom)};
+    ShrinkInIntegers(dst, dstRect, shown, src, from);
+    return;
+  }
 
   const std::int64_t dstWidth = std::int64_t{dstRect.Right} - dstRect.Left;
   const std::int64_t dstHeight = std::int64_t{dstRect.Bottom} - dstRect.Top;

@@ -1,16 +1,21 @@
 // bmp_test.cpp: the BMP intake at the exact lengths and limits the generated
 // corpus does not reach: header checks, run-length streams, colour indices,
-// skipped pixels, and a picture far into a sparse file.
+// skipped pixels, a picture far into a sparse file, and the file read through
+// interrupted, short and failing system calls.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <new>
+#include <tuple>
 
 #include "bmp/header.h"
 #include "support/memory_source.h"
 #include "support/bmp_bytes.h"
+#include "support/syscall_faults.h"
 
 namespace {
 
@@ -94,7 +99,8 @@ TEST(BmpHeader, ExactLengthsAndLimits) {
       {"product overflows 64 bits", Sized(0x7FFFFFFF, -0x7FFFFFFF, 32).Build(), kHuge,
        BmpError::TooLarge},
       {"65536 squared", Sized(65536, 65536, 8).Build(), kHuge, BmpError::TooLarge},
-      {"257 colours", Palette8(257, 257).Build(), 0, BmpError::BadPalette},
+      {"unknown header size", [] { BmpSpec s = Sized(3, 2); s.InfoSize = 60; return s.Build(); }(),
+       0, BmpError::BadHeader},
       {"embedded JPEG", Embedded(4), 0, BmpError::BadCompression},
       {"embedded PNG", Embedded(5), 0, BmpError::BadCompression},
   };
@@ -125,13 +131,16 @@ TEST(BmpRle, StreamsThatEndEarlyOrLeaveThePicture) {
     BmpError Error;
   } rows[] = {
       {{2, 1, 0, 0, 2, 1}, 2, 2, BmpError::None},  // full: no closing escape needed
+      {{2, 1, 0, 0, 2, 1, 7}, 2, 2, BmpError::None},          // then a stray byte
+      {{2, 1, 0, 0, 1, 1, 0, 0, 9, 9}, 2, 2, BmpError::None},  // last row ended early
       {{2, 1, 0, 0, 1, 1}, 2, 2, BmpError::PixelDataShort},
+      {{2, 1, 0, 0, 1, 1, 7}, 2, 2, BmpError::PixelDataShort},
       {{2}, 4, 2, BmpError::PixelDataShort},
       {{0, 2, 1}, 4, 2, BmpError::PixelDataShort},        // jump without its rows
       {{0, 3, 1, 2, 3}, 4, 2, BmpError::PixelDataShort},  // literal without its pad
       {{2, 1, 3, 1}, 4, 2, BmpError::BadRle},             // second run past the row
-      {{4, 1, 0, 0, 4, 1, 0, 0, 1, 1}, 4, 2, BmpError::BadRle},  // run past the last row
-      {{4, 1, 0, 0, 4, 1, 0, 0, 0, 0}, 4, 2, BmpError::BadRle},  // end of row past it
+      {{4, 1, 0, 0, 5, 1}, 4, 2, BmpError::BadRle},              // run past the last row
+      {{4, 1, 0, 2, 0, 2}, 4, 2, BmpError::BadRle},              // jump past the top
       {{0, 2, 0, 0, 0, 1}, 4, 2, BmpError::BadRle},              // a jump to nowhere
       {{1, 2, 0, 1}, 4, 2, BmpError::BadColourIndex},
   };
@@ -207,6 +216,45 @@ TEST(BmpIntake, PixelsFarIntoASparseFile) {
     const auto load = bmp::LoadBmp(path);
     ASSERT_TRUE(load.Ok()) << rle << " error " << int(load.Error);
     EXPECT_EQ(load.Picture.Pixel(199, 199), rle ? platform::Rgb(200, 100, 50) : platform::Rgb(1, 2, 3));
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Every interrupted call is made again and every short read continued, to
+// the same picture; a failure refuses the file at once, with no call after it.
+TEST(BmpIntake, InterruptedShortAndFailedSystemCalls) {
+  QTemporaryDir dir;
+  BmpSpec s = Rle8(300, 1000, {});
+  s.Compression = 0;
+  // more pixel data than one chunk
+  for (int i = 0; i < 300 * 1000; ++i) s.Pixels.push_back(static_cast<std::uint8_t>(i % 7 % 2));
+  const std::string path = dir.filePath("calls.bmp").toStdString();
+  testsupport::WriteFile(path, s.Build());
+  const auto clean = bmp::LoadBmp(path);
+  ASSERT_TRUE(clean.Ok());
+  // Calls in order: open, the head, the palette, the pixel data.
+  for (const char* plan : {"i", "iiii.", ".i", ".s", ".iss", "..s", "...s", "...sisssssss"}) {
+    testsupport::SetSyscallPlan(plan);
+    const auto load = bmp::LoadBmp(path);
+    testsupport::SetSyscallPlan("");
+    EXPECT_TRUE(load.Ok() && load.Picture == clean.Picture) << plan;
+  }
+  const struct {
+    const char* Plan;
+    BmpError Error;
+  } failures[] = {{"f", BmpError::OpenFailed}, {"i.f", BmpError::ReadFailed},
+                  {"..if", BmpError::ReadFailed}, {"...sf", BmpError::ReadFailed}};
+  for (const auto& f : failures) {
+    testsupport::SetSyscallPlan(f.Plan);
+    const auto load = bmp::LoadBmp(path);
+    const int calls = testsupport::SyscallsMade();
+    testsupport::SetSyscallPlan("");
+    EXPECT_EQ(std::tuple(load.Error, load.SystemError, calls),
+              std::tuple(f.Error, EIO, static_cast<int>(std::strlen(f.Plan))))
+        << f.Plan;
   }
 }
 

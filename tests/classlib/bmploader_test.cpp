@@ -89,7 +89,7 @@ TEST(BmpLoader, CorpusVerdictsPixelsAndMessages) {
 TEST(BmpLoader, RefusalsNameTheFileAndTheFault) {
   const fs::path dir = TestDir();
   BmpSpec cut;
-  cut.Pixels.assign(15, 0);  // one byte short of two rows of 8
+  cut.Pixels.assign(13, 0);  // one byte short of a row of 8 and one of 6
   BmpSpec huge;
   huge.Width = huge.Height = 20000;
   BmpSpec overrun;
