@@ -128,14 +128,7 @@ TEST_F(DeclaredSizeTest, HugeDeclaredSizesAreRefusedWithoutTheirMemory) {
   const auto before = soak::ResidentKiB();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
-    testsupport::BmpSpec file;
-    file.Width = c.Width;
-    file.Height = c.Height;
-    file.Bits = 8;
-    file.Compression = 1;
-    file.Palette.assign(2, {0, 0, 0});
-    file.ColoursUsed = 2;
-    file.Pixels = {0, 1};  // the end of the picture at once
+    const testsupport::BmpSpec file = testsupport::Rle8(c.Width, c.Height, {0, 1});  // ends at once
     const QString path = dir_.filePath(QString::fromLatin1(c.Name));
     testsupport::WriteFile(path.toStdString(), file.Build());
     ExpectBox();
