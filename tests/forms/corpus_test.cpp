@@ -40,22 +40,6 @@ platform::Surface ReadPpm(const fs::path& path) {
 
 class CorpusTest : public MainWindowTest, public ::testing::WithParamInterface<QSize> {
  protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    good_ = WriteBmp(dir_, QStringLiteral("good.bmp"), PatternPicture(200, 150));
-  }
-
-  // After a refusal: nothing to play, and a good picture still loads and deals.
-  void ExpectRefusedAndUsable() {
-    EXPECT_FALSE(View().PictureReady());
-    EXPECT_FALSE(window_->SpbStart->isEnabled());
-    OpenRecorded(good_);
-    ASSERT_TRUE(boxTexts_.isEmpty()) << boxTexts_[0].toStdString();
-    ASSERT_TRUE(View().PictureReady());
-    Start(5);
-    EXPECT_TRUE(View().Game().Playing);
-  }
-
   void ExpectAccepted(const fs::path& path, const testsupport::CorpusEntry& entry) {
     ASSERT_TRUE(boxTexts_.isEmpty()) << boxTexts_[0].toStdString();
     ASSERT_TRUE(View().PictureReady());
@@ -66,8 +50,6 @@ class CorpusTest : public MainWindowTest, public ::testing::WithParamInterface<Q
     Start(5);
     EXPECT_TRUE(View().Game().Playing);
   }
-
-  QString good_;
 };
 
 TEST_P(CorpusTest, EveryFileThroughTheOpenCommand) {
