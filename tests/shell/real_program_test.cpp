@@ -21,17 +21,12 @@ namespace shell {
 namespace {
 
 namespace fs = std::filesystem;
-using shelltest::ChildProcess;
-using shelltest::ExitedWith;
-using shelltest::kStartTimeout;
-using shelltest::LockFolderTest;
-using shelltest::WaitForHolder;
+using namespace shelltest;
 using std::chrono::milliseconds;
 using std::chrono::seconds;
 
 class RealProgramTest : public LockFolderTest {
  protected:
-
   // The program, headless, with `env` added; its lock in dir_ by default.
   std::unique_ptr<ChildProcess> Start(std::vector<std::string> env = {}) {
     env.push_back("QT_QPA_PLATFORM=offscreen");
@@ -99,7 +94,7 @@ TEST_F(RealProgramTest, TwentyCopiesStartedAtOnceLeaveOneRunning) {
 
   // The guard is the first thing the program does, so the copies that lose
   // end before the winner has even built its window.
-  const long running = shelltest::WaitTillOneRuns(copies, kStartTimeout);
+  const long running = WaitTillOneRuns(copies, kStartTimeout);
   const auto settled = std::chrono::steady_clock::now() - started;
   ASSERT_EQ(running, 1);
   EXPECT_LT(settled, seconds(1)) << "the nineteen took "
