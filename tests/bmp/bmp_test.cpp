@@ -32,12 +32,6 @@ BmpSpec Sized(std::int32_t w, std::int32_t h, std::uint16_t bits = 24) {
   return s;
 }
 
-BmpSpec WithOffset(std::uint32_t offset) {
-  BmpSpec s = Sized(3, 2);
-  s.Offset = offset;
-  return s;
-}
-
 BmpSpec Palette8(std::uint32_t used, int entries) {
   BmpSpec s = Sized(4, 2, 8);
   s.ColoursUsed = used;
@@ -52,25 +46,14 @@ bmp::BmpLoad Decode(const Bytes& file, const bmp::BmpLimits& limits = {}) {
 }
 
 BmpSpec Rle8(int w, int h, Bytes stream) {
-  BmpSpec s = Sized(w, h, 8);
-  s.Compression = 1;
+  BmpSpec s = testsupport::Rle8(w, h, std::move(stream));
   s.Palette = {{9, 8, 7}, {200, 100, 50}};
-  s.ColoursUsed = 2;
-  s.Pixels = std::move(stream);
   return s;
 }
 
 Bytes Head(Bytes b, std::size_t n) {
   b.resize(n);
   return b;
-}
-
-// A picture that carries a JPEG or PNG stream declares no depth of its own.
-Bytes Embedded(std::uint32_t compression) {
-  BmpSpec s = Sized(3, 2, 0);
-  s.Compression = compression;
-  s.Pixels = {0xFF, 0xD8, 0xFF, 0xE0};
-  return s.Build();
 }
 
 // Boundaries next to the corpus's own cases: one byte either side, and the
@@ -81,6 +64,14 @@ TEST(BmpHeader, ExactLengthsAndLimits) {
   BmpSpec fields = Sized(2, 2, 16);
   fields.Compression = 3;
   fields.Masks = {0xF800, 0x07E0, 0x001F};
+  const auto withOffset = [](std::uint32_t o) { BmpSpec s = Sized(3, 2); s.Offset = o; return s.Build(); };
+  // A picture that carries a JPEG or PNG stream declares no depth of its own.
+  const auto embedded = [](std::uint32_t compression) {
+    BmpSpec s = Sized(3, 2, 0);
+    s.Compression = compression;
+    s.Pixels = {0xFF, 0xD8, 0xFF, 0xE0};
+    return s.Build();
+  };
   const struct {
     const char* What;
     Bytes File;
@@ -90,19 +81,19 @@ TEST(BmpHeader, ExactLengthsAndLimits) {
       {"one short of the info header", Head(good, 53), 0, BmpError::Truncated},
       {"file smaller than its head", good, 30, BmpError::Truncated},
       {"masks after a 40-byte header cut", Head(fields.Build(), 60), 0, BmpError::Truncated},
-      {"offset inside the header", WithOffset(53).Build(), 0, BmpError::BadOffset},
-      {"offset at the end", WithOffset(78).Build(), 0, BmpError::PixelDataShort},
-      {"offset past the end", WithOffset(79).Build(), 0, BmpError::BadOffset},
+      {"offset inside the header", withOffset(53), 0, BmpError::BadOffset},
+      {"offset at the end", withOffset(78), 0, BmpError::PixelDataShort},
+      {"offset past the end", withOffset(79), 0, BmpError::BadOffset},
       {"at the budget", Sized(8192, 8192, 32).Build(), kHuge, BmpError::None},
       {"one long row", Sized(64 << 20, -1, 32).Build(), kHuge, BmpError::None},
       {"row over the budget", Sized((64 << 20) + 1, 1, 1).Build(), kHuge, BmpError::TooLarge},
       {"product overflows 64 bits", Sized(0x7FFFFFFF, -0x7FFFFFFF, 32).Build(), kHuge,
        BmpError::TooLarge},
       {"65536 squared", Sized(65536, 65536, 8).Build(), kHuge, BmpError::TooLarge},
-      {"unknown header size", [] { BmpSpec s = Sized(3, 2); s.InfoSize = 60; return s.Build(); }(),
-       0, BmpError::BadHeader},
-      {"embedded JPEG", Embedded(4), 0, BmpError::BadCompression},
-      {"embedded PNG", Embedded(5), 0, BmpError::BadCompression},
+      {"unknown header size", [] { BmpSpec s = Sized(3, 2); s.InfoSize = 60; return s.Build(); }(), 0,
+       BmpError::BadHeader},
+      {"embedded JPEG", embedded(4), 0, BmpError::BadCompression},
+      {"embedded PNG", embedded(5), 0, BmpError::BadCompression},
   };
   for (const auto& r : rows) {
     EXPECT_EQ(bmp::ParseBmpHeader(r.File, r.FileSize ? r.FileSize : r.File.size()).Error,
@@ -153,10 +144,8 @@ TEST(BmpRle, StreamsThatEndEarlyOrLeaveThePicture) {
   const auto load = Decode(Rle8(4, 2, {1, 1, 0, 2, 2, 1, 1, 1, 0, 1}).Build());
   ASSERT_TRUE(load.Ok());
   const platform::Color e0 = platform::Rgb(9, 8, 7), e1 = platform::Rgb(200, 100, 50);
-  const platform::Color expected[2][4] = {{e0, e0, e0, e1}, {e1, e0, e0, e0}};
-  for (int y = 0; y < 2; ++y) {
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(load.Picture.Pixel(x, y), expected[y][x]) << x << "," << y;
-  }
+  const platform::Color expected[8] = {e0, e0, e0, e1, e1, e0, e0, e0};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(load.Picture.Pixel(i % 4, i / 4), expected[i]) << i % 4 << "," << i / 4;
 }
 
 // Padding bits and bytes are no pixels, whatever they hold.
@@ -218,10 +207,6 @@ TEST(BmpIntake, PixelsFarIntoASparseFile) {
     EXPECT_EQ(load.Picture.Pixel(199, 199), rle ? platform::Rgb(200, 100, 50) : platform::Rgb(1, 2, 3));
   }
 }
-
-}  // namespace
-
-namespace {
 
 // Every interrupted call is made again and every short read continued, to
 // the same picture; a failure refuses the file at once, with no call after it.

@@ -92,13 +92,7 @@ TEST(BmpLoader, RefusalsNameTheFileAndTheFault) {
   cut.Pixels.assign(13, 0);  // one byte short of a row of 8 and one of 6
   BmpSpec huge;
   huge.Width = huge.Height = 20000;
-  BmpSpec overrun;
-  overrun.Width = 100;
-  overrun.Height = 200;
-  overrun.Bits = 8;
-  overrun.Compression = 1;
-  overrun.Palette.assign(256, {0, 0, 0});
-  overrun.Pixels = {0xFF, 0xFF, 0, 1};  // a run past its row
+  const BmpSpec overrun = testsupport::Rle8(100, 200, {0xFF, 0xFF, 0, 1}, 256);  // a run past its row
   const struct {
     const char* Name;
     std::optional<Bytes> File;

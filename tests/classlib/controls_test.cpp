@@ -5,15 +5,14 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QImage>
-#include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <vector>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
+#include <tuple>
+#include <vector>
 
 #include "classlib/application.h"
 #include "classlib/modal.h"
@@ -52,16 +51,15 @@ TEST(SpeedButton, PaintsItsGlyphByStateAndClicksWhileEnabled) {
   int clicks = 0;
   button.OnClick = [&](TObject* sender) { clicks += sender == &button; };
   const QImage normal = button.grab().toImage();
-  EXPECT_EQ(normal.pixel(8 + 4, 8 + 4), qRgb(0, 0, 0));
-  EXPECT_EQ(normal.pixel(8 + 6, 8 + 6), qRgb(255, 255, 0));
+  EXPECT_EQ(std::pair(normal.pixel(8 + 4, 8 + 4), normal.pixel(8 + 6, 8 + 6)), std::pair(qRgb(0, 0, 0), qRgb(255, 255, 0)));
   EXPECT_NE(normal.pixel(8 + 2, 8 + 2), qRgb(0, 128, 0));
   QTest::mouseClick(&button, Qt::LeftButton);
   EXPECT_EQ(clicks, 1);
 
   button.setEnabled(false);
   const QImage greyed = button.grab().toImage();
-  EXPECT_EQ(greyed.pixel(8 + 4, 8 + 4), qRgb(128, 128, 128));
-  EXPECT_EQ(greyed.pixel(8 + 12, 8 + 12), qRgb(255, 255, 255));
+  EXPECT_EQ(std::pair(greyed.pixel(8 + 4, 8 + 4), greyed.pixel(8 + 12, 8 + 12)),
+            std::pair(qRgb(128, 128, 128), qRgb(255, 255, 255)));
   QTest::mouseClick(&button, Qt::LeftButton);
   EXPECT_EQ(clicks, 1);
 }
@@ -95,19 +93,14 @@ TEST(SpeedButton, RimAndPanelBevelsShadeTheirEdges) {
 
 TEST(Application, TheExceptionReportAddsAFullStopUnderTheTitle) {
   Application->SetTitle(QStringLiteral("Tessra"));
-  QString text, caption;
-  TMsgDlgType type = TMsgDlgType::mtInformation;
+  std::tuple<QString, QString, TMsgDlgType> shown;  // text, caption, type
   SetNextModalAnswer([&](QWidget* window) {
-    const testsupport::BoxShown shown = testsupport::ReadBox(window);
-    text = shown.Text;
-    caption = window->windowTitle();
-    type = shown.Type;
+    const testsupport::BoxShown box = testsupport::ReadBox(window);
+    shown = {box.Text, window->windowTitle(), box.Type};
     return mrOk;
   });
   Application->ShowException(Exception(QStringLiteral("読めません")));
-  EXPECT_EQ(text, QStringLiteral("読めません."));
-  EXPECT_EQ(caption, QStringLiteral("Tessra"));
-  EXPECT_EQ(type, TMsgDlgType::mtError);
+  EXPECT_EQ(shown, std::tuple(QStringLiteral("読めません."), QStringLiteral("Tessra"), TMsgDlgType::mtError));
 }
 
 // Qt's own file dialog takes its texts from Qt's Japanese translation; with

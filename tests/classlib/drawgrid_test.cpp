@@ -85,11 +85,10 @@ TEST_F(DrawGridTest, ClientAreaIsInsideATwoPixelSunkenEdge) {
   EXPECT_EQ(grid->viewport()->geometry(), QRect(2, 2, 355, 341));
   EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
   const QImage shot = grid->grab().toImage();
-  EXPECT_EQ(shot.pixel(0, 0), clGray);
-  EXPECT_EQ(shot.pixel(1, 1), platform::Rgb(64, 64, 64));
-  EXPECT_EQ(shot.pixel(358, 344), clWhite);
-  EXPECT_EQ(shot.pixel(357, 343), platform::Rgb(212, 208, 200));
-  EXPECT_EQ(shot.pixel(0, 344), clWhite);  // the bottom edge runs the full width
+  // The bottom edge runs the full width, to (0, 344).
+  EXPECT_EQ((std::vector<QRgb>{shot.pixel(0, 0), shot.pixel(1, 1), shot.pixel(358, 344), shot.pixel(357, 343),
+                               shot.pixel(0, 344)}),
+            (std::vector<QRgb>{clGray, platform::Rgb(64, 64, 64), clWhite, platform::Rgb(212, 208, 200), clWhite}));
 }
 
 TEST_F(DrawGridTest, ClicksAndDragsPassTheSelectCellVeto) {
@@ -140,9 +139,7 @@ TEST_F(DrawGridTest, PaintHandsEveryVisibleCellToOnDrawCellAndFillsTheRest) {
   EXPECT_EQ(std::pair(cellsDrawn, selectedDrawn), std::pair(25, 1));
   platform::Surface s = testsupport::Shown(grid->viewport());
   ASSERT_EQ(std::pair(s.Width(), s.Height()), std::pair(241, 241));
-  EXPECT_EQ(s.Pixel(239, 239), kBlue);
-  EXPECT_EQ(s.Pixel(240, 0), clSilver);
-  EXPECT_EQ(s.Pixel(0, 240), clSilver);
+  EXPECT_EQ(std::tuple(s.Pixel(239, 239), s.Pixel(240, 0), s.Pixel(0, 240)), std::tuple(kBlue, clSilver, clSilver));
   // Cells only partly in view are drawn too.
   grid->SetScrollBars(TScrollStyle::ssNone);
   grid->resize(204, 204);
@@ -193,8 +190,7 @@ TEST_F(DrawGridTest, RepaintPaintsTheCellsOnceAndLeavesTheHostAlone) {
   grid->viewport()->installEventFilter(&viewportPaints);
   cellsDrawn = 0;
   grid->Repaint();
-  EXPECT_EQ(cellsDrawn, 25);
-  EXPECT_EQ(viewportPaints.Paints, 1);
+  EXPECT_EQ(std::pair(cellsDrawn, viewportPaints.Paints), std::pair(25, 1));
   EXPECT_EQ(gridPaints.Paints + hostPaints.Paints, 0);
   // The counters take themselves off the widgets as they are destroyed.
 }

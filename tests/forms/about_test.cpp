@@ -48,8 +48,7 @@ TEST_F(AboutTest, ShowsAFreshCentredBoxEachTime) {
     EXPECT_EQ(frame.top(), window_->Top() + (window_->Height() - frame.height()) / 2);
   };
   const BoxSeen first = OpenAbout();
-  EXPECT_EQ(first.Caption, QStringLiteral("Tessra Ver1.0"));
-  EXPECT_EQ(first.Client, QSize(257, 178));
+  EXPECT_EQ(std::pair(first.Caption, first.Client), std::pair(QStringLiteral("Tessra Ver1.0"), QSize(257, 178)));
   EXPECT_EQ(first.Logo, window_->ImgLogo->Picture());
   EXPECT_EQ(first.PictureNames, QStringList({"枠付きの背景", "Tessra", "製作者のエンブレム"}));
   expectCentred(first.Frame);
@@ -83,12 +82,10 @@ TEST_F(MainWindowTest, MinimisingMinimisesEveryWindowAndRestoreBringsThemBack) {
   TForm other(window_);
   other.show();
   window_->setWindowState(Qt::WindowMinimized);
-  EXPECT_TRUE(window_->isMinimized());
-  EXPECT_TRUE(other.isMinimized());
+  EXPECT_EQ(std::pair(window_->isMinimized(), other.isMinimized()), std::pair(true, true));
   // Restoring any one of them brings the whole program back.
   other.setWindowState(Qt::WindowNoState);
-  EXPECT_FALSE(window_->isMinimized());
-  EXPECT_FALSE(other.isMinimized());
+  EXPECT_EQ(std::pair(window_->isMinimized(), other.isMinimized()), std::pair(false, false));
 }
 
 TEST_F(MainWindowTest, SystemCommandsAreMatchedExactly) {
@@ -100,8 +97,7 @@ TEST_F(MainWindowTest, SystemCommandsAreMatchedExactly) {
   EXPECT_FALSE(handled);
   TMessage minimize{WM_SYSCOMMAND, SC_MINIMIZE, 0, 0};
   window_->WMSysCommand(minimize);
-  EXPECT_EQ(minimize.Result, 1);
-  EXPECT_TRUE(window_->isMinimized());
+  EXPECT_EQ(std::pair(minimize.Result, window_->isMinimized()), std::pair(std::int32_t{1}, true));
   TMessage restore{WM_SYSCOMMAND, SC_RESTORE, 0, 0};
   window_->AppMessage(restore, handled);
   EXPECT_TRUE(handled);

@@ -79,23 +79,22 @@ TEST_F(AccessTest, NamesSelectionAndActionFollowTheGame) {
   EXPECT_EQ(Board({12, 13}) + Names(window_->DGSub, {12}), QStringList({"ピース 13", "ピース 14", "ピース 13 の場所"}));
 }
 
-// The arrow keys that take the selection from `from` to `to` round the blank.
+// The arrow keys that take the selection from `from` to `to` round the
+// blank, found breadth first.
 std::vector<Qt::Key> ArrowsBetween(int from, int to, int blank) {
-  const std::pair<int, Qt::Key> steps[] = {{-1, Qt::Key_Left}, {1, Qt::Key_Right},
-                                           {-5, Qt::Key_Up}, {5, Qt::Key_Down}};
-  std::map<int, std::pair<int, Qt::Key>> came{{from, {from, Qt::Key_unknown}}};
-  for (std::deque<int> queue{from}; !queue.empty(); queue.pop_front()) {
-    for (const auto& [delta, key] : steps) {
-      const int cell = queue.front(), next = cell + delta;
-      const bool sameRow = delta == -5 || delta == 5 || next / 5 == cell / 5;
-      if (next < 0 || next > 24 || !sameRow || next == blank || came.count(next)) continue;
-      came[next] = {cell, key};
+  std::map<int, std::vector<Qt::Key>> paths{{from, {}}};
+  for (std::deque<int> queue{from}; !queue.empty() && !paths.count(to); queue.pop_front()) {
+    const int cell = queue.front();
+    const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Left, cell % 5 > 0 ? cell - 1 : -1},
+                                             {Qt::Key_Right, cell % 5 < 4 ? cell + 1 : -1},
+                                             {Qt::Key_Up, cell - 5}, {Qt::Key_Down, cell + 5}};
+    for (const auto& [key, next] : steps) {
+      if (next < 0 || next > 24 || next == blank || paths.count(next)) continue;
+      (paths[next] = paths[cell]).push_back(key);
       queue.push_back(next);
     }
   }
-  std::vector<Qt::Key> keys;
-  for (int cell = to; cell != from; cell = came.at(cell).first) keys.insert(keys.begin(), came.at(cell).second);
-  return keys;
+  return paths.at(to);
 }
 
 TEST_F(AccessTest, AGameFromTheKeysIsHeardToTheEnd) {

@@ -40,22 +40,6 @@ platform::Surface ReadPpm(const fs::path& path) {
 
 class CorpusTest : public MainWindowTest, public ::testing::WithParamInterface<QSize> {
  protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    good_ = WriteBmp(dir_, QStringLiteral("good.bmp"), PatternPicture(200, 150));
-  }
-
-  // After a refusal: nothing to play, and a good picture still loads and deals.
-  void ExpectRefusedAndUsable() {
-    EXPECT_FALSE(View().PictureReady());
-    EXPECT_FALSE(window_->SpbStart->isEnabled());
-    OpenRecorded(good_);
-    ASSERT_TRUE(boxTexts_.isEmpty()) << boxTexts_[0].toStdString();
-    ASSERT_TRUE(View().PictureReady());
-    Start(5);
-    EXPECT_TRUE(View().Game().Playing);
-  }
-
   void ExpectAccepted(const fs::path& path, const testsupport::CorpusEntry& entry) {
     ASSERT_TRUE(boxTexts_.isEmpty()) << boxTexts_[0].toStdString();
     ASSERT_TRUE(View().PictureReady());
@@ -66,8 +50,6 @@ class CorpusTest : public MainWindowTest, public ::testing::WithParamInterface<Q
     Start(5);
     EXPECT_TRUE(View().Game().Playing);
   }
-
-  QString good_;
 };
 
 TEST_P(CorpusTest, EveryFileThroughTheOpenCommand) {
@@ -128,14 +110,7 @@ TEST_F(DeclaredSizeTest, HugeDeclaredSizesAreRefusedWithoutTheirMemory) {
   const auto before = soak::ResidentKiB();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
-    testsupport::BmpSpec file;
-    file.Width = c.Width;
-    file.Height = c.Height;
-    file.Bits = 8;
-    file.Compression = 1;
-    file.Palette.assign(2, {0, 0, 0});
-    file.ColoursUsed = 2;
-    file.Pixels = {0, 1};  // the end of the picture at once
+    const testsupport::BmpSpec file = testsupport::Rle8(c.Width, c.Height, {0, 1});  // ends at once
     const QString path = dir_.filePath(QString::fromLatin1(c.Name));
     testsupport::WriteFile(path.toStdString(), file.Build());
     ExpectBox();

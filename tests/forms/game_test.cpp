@@ -16,26 +16,25 @@ constexpr std::array<int, 25> kSeedOneDeal = {15, 24, 8,  21, 7,  6,  16, 12, 18
                                               4,  17, 0,  9,  3,  14, 20, 1,  10,
                                               22, 19, 13, 11, 23, 2,  5};
 
+// Every test starts from the seed-1 deal of a 200 x 200 pattern.
 class GameTest : public MainWindowTest {
  protected:
-  void OpenPattern(int width, int height) {
-    picture_ = PatternPicture(width, height);
+  void SetUp() override {
+    MainWindowTest::SetUp();
     Open(WriteBmp(dir_, "pattern.bmp", picture_));
     ASSERT_TRUE(View().PictureReady());
+    Start(1);
   }
 
   // The current cells of the board and of the preview, as (col, row).
   std::pair<int, int> Selected() const { return {window_->DGMain->Col(), window_->DGMain->Row()}; }
   std::pair<int, int> Marked() const { return {window_->DGSub->Col(), window_->DGSub->Row()}; }
 
-  QImage picture_;
+  const QImage picture_ = PatternPicture(200, 200);
 };
 
 TEST_F(GameTest, StartDealsFromTheClockAndSelectsTheTopRow) {
-  OpenPattern(200, 200);
-  Start(1);
-  EXPECT_TRUE(View().Game().Playing);
-  EXPECT_TRUE(window_->DGMain->isEnabled());
+  EXPECT_EQ(std::pair(View().Game().Playing, window_->DGMain->isEnabled()), std::pair(true, true));
   EXPECT_EQ(View().Game().PieceMap, kSeedOneDeal);
   EXPECT_EQ(Selected(), std::pair(0, 0));
   EXPECT_EQ(Marked(), std::pair(0, 3)) << "piece 15's home";
@@ -56,8 +55,6 @@ TEST_F(GameTest, StartDealsFromTheClockAndSelectsTheTopRow) {
 }
 
 TEST_F(GameTest, SelectionRefusesTheBlankByClickAndByKeys) {
-  OpenPattern(200, 200);
-  Start(1);
   ClickCell(3, 0);  // the blank
   EXPECT_EQ(window_->DGMain->Col(), 0);
   ClickCell(2, 0);
@@ -70,20 +67,15 @@ TEST_F(GameTest, SelectionRefusesTheBlankByClickAndByKeys) {
 }
 
 TEST_F(GameTest, DoubleClickSlidesTheSelectedPieceIntoTheBlank) {
-  OpenPattern(200, 200);
-  Start(1);
   // Piece 8 at cell 2 beside the blank at cell 3.
   DoubleClickCell(2, 0);
-  EXPECT_EQ(View().Game().PieceMap[3], 8);
-  EXPECT_EQ(View().Game().PieceMap[2], 21);
-  EXPECT_EQ(Selected(), std::pair(3, 0));
-  EXPECT_EQ(Marked(), std::pair(3, 1));
+  EXPECT_EQ(std::pair(View().Game().PieceMap[2], View().Game().PieceMap[3]), std::pair(21, 8));
+  EXPECT_EQ(std::pair(Selected(), Marked()), std::pair(std::pair(3, 0), std::pair(3, 1)));
 
   // A double-click on the blank does not select it; it acts on the piece
   // that was selected, which now stands beside the blank again.
   DoubleClickCell(2, 0);
-  EXPECT_EQ(View().Game().PieceMap[2], 8);
-  EXPECT_EQ(View().Game().PieceMap[3], 21);
+  EXPECT_EQ(std::pair(View().Game().PieceMap[2], View().Game().PieceMap[3]), std::pair(8, 21));
   EXPECT_EQ(window_->DGMain->Col(), 2);
 
   // A piece with no blank beside it stays where it is.
@@ -93,8 +85,6 @@ TEST_F(GameTest, DoubleClickSlidesTheSelectedPieceIntoTheBlank) {
 }
 
 TEST_F(GameTest, TheLastSlideEndsTheGameSilently) {
-  OpenPattern(200, 200);
-  Start(1);
   ArrangeOneSlideFromHome(12);
   // Cell 12 holds piece 13 and the blank is cell 13: sliding it right brings
   // every piece home, the missing one included.
@@ -117,31 +107,25 @@ TEST_F(GameTest, TheLastSlideEndsTheGameSilently) {
 }
 
 TEST_F(GameTest, CancelledOpenLeavesTheGameRunning) {
-  OpenPattern(200, 200);
-  Start(1);
   ClickCell(2, 1);
   SetNextModalAnswer(std::nullopt);
   window_->MnuOpenClick(window_->SpbOpen);
   EXPECT_TRUE(View().Game().Playing);
   EXPECT_EQ(View().Game().PieceMap, kSeedOneDeal);
   EXPECT_TRUE(window_->SpbStart->isEnabled());
-  EXPECT_EQ(Selected(), std::pair(0, 0));
-  EXPECT_EQ(Marked(), std::pair(0, 0));
+  EXPECT_EQ(std::pair(Selected(), Marked()), std::pair(std::pair(0, 0), std::pair(0, 0)));
 }
 
 TEST_F(GameTest, FailedOpenAfterAGoodOneDisablesStartAndShowsSilver) {
-  OpenPattern(200, 200);
-  Start(1);
   const QString small = WriteBmp(dir_, "small.bmp", PatternPicture(119, 500));
   ExpectBox();
   Open(small);
   ASSERT_EQ(boxTexts_.size(), 1);
   EXPECT_EQ(boxTexts_[0], QStringLiteral("120 × 120 [Pixel] 以上のビットマップを指定してください。"));
   EXPECT_EQ(boxCaptions_[0], QStringLiteral("Tessra"));
-  EXPECT_FALSE(View().PictureReady());
-  EXPECT_FALSE(View().Game().Playing);
-  EXPECT_FALSE(window_->SpbStart->isEnabled());
-  EXPECT_FALSE(window_->MnuStart->Enabled());
+  EXPECT_EQ(std::tuple(View().PictureReady(), View().Game().Playing, window_->SpbStart->isEnabled(),
+                       window_->MnuStart->Enabled()),
+            std::tuple(false, false, false, false));
   // The board keeps the first picture's cell size, painted plain silver.
   EXPECT_EQ(window_->DGMain->ColWidth(4), 40);
   const platform::Surface silver(40, 40, clSilver);

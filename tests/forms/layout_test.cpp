@@ -1,6 +1,7 @@
 // layout_test.cpp: the main window as it opens, and as it follows resizing.
 #include <QMenu>
 #include <QTest>
+#include <tuple>
 
 #include "classlib/modal.h"
 #include "forms/mainwindow_fixture.h"
@@ -26,13 +27,12 @@ void ExpectDesignedGeometry(const TFrmFR0010MN* w) {
 }
 
 TEST_F(MainWindowTest, OpensAtTheDesignedGeometry) {
-  EXPECT_EQ(window_->ClientWidth(), 632);
-  EXPECT_EQ(window_->ClientHeight(), 434);
   ExpectDesignedGeometry(window_);
-  EXPECT_EQ(window_->DGMain->ClientWidth(), 355);
-  EXPECT_EQ(window_->DGMain->ClientHeight(), 341);
-  EXPECT_EQ(window_->DGSub->ClientWidth(), 241);
-  EXPECT_EQ(window_->DGSub->ClientHeight(), 241);
+  // The window's client area, then the board's and the preview's.
+  EXPECT_EQ(std::tuple(window_->ClientWidth(), window_->ClientHeight(), window_->DGMain->ClientWidth(),
+                       window_->DGMain->ClientHeight(), window_->DGSub->ClientWidth(),
+                       window_->DGSub->ClientHeight()),
+            std::tuple(632, 434, 355, 341, 241, 241));
 }
 
 TEST_F(MainWindowTest, ResizingMovesOnlyTheAlignedStrips) {
@@ -56,9 +56,8 @@ TEST_F(MainWindowTest, ResizingMovesOnlyTheAlignedStrips) {
   // So small that the strips no longer fit: they shrink to nothing, and come
   // back when there is room again.
   window_->resize(100, 30 + menu);
-  EXPECT_EQ(window_->PnlTop->height(), 30);
-  EXPECT_EQ(window_->PnlLeft->height(), 0);
-  EXPECT_EQ(window_->PnlMain->width(), 0);
+  EXPECT_EQ(std::tuple(window_->PnlTop->height(), window_->PnlLeft->height(), window_->PnlMain->width()),
+            std::tuple(30, 0, 0));
   window_->resize(632, 434 + menu);
   ExpectDesignedGeometry(window_);
 }
@@ -66,10 +65,9 @@ TEST_F(MainWindowTest, ResizingMovesOnlyTheAlignedStrips) {
 // Before a picture only Open, Exit and About work; the grids take no input.
 TEST_F(MainWindowTest, OnlyOpenExitAndAboutWorkBeforeAPicture) {
   EXPECT_EQ(window_->Caption(), QStringLiteral("Tessra"));
-  EXPECT_FALSE(window_->SpbStart->isEnabled());
-  EXPECT_FALSE(window_->MnuStart->Enabled());
-  EXPECT_FALSE(window_->DGMain->isEnabled());
-  EXPECT_FALSE(window_->DGSub->isEnabled());
+  EXPECT_EQ(std::tuple(window_->SpbStart->isEnabled(), window_->MnuStart->Enabled(),
+                       window_->DGMain->isEnabled(), window_->DGSub->isEnabled()),
+            std::tuple(false, false, false, false));
   EXPECT_TRUE(window_->SpbOpen->isEnabled() && window_->SpbExit->isEnabled());
   EXPECT_TRUE(window_->MnuOpen->Enabled() && window_->MnuExit->Enabled() &&
               window_->MnuAbout->Enabled());

@@ -95,6 +95,16 @@ void MainWindowTest::DoubleClickCell(int col, int row) {
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
 }
 
+void MainWindowTest::ExpectRefusedAndUsable() {
+  EXPECT_FALSE(View().PictureReady());
+  EXPECT_FALSE(window_->SpbStart->isEnabled());
+  OpenRecorded(WriteBmp(dir_, QStringLiteral("usable.bmp"), PatternPicture(200, 150)));
+  ASSERT_TRUE(boxTexts_.isEmpty()) << boxTexts_[0].toStdString();
+  ASSERT_TRUE(View().PictureReady() && window_->SpbStart->isEnabled());
+  Start(5);
+  EXPECT_TRUE(View().Game().Playing);
+}
+
 void MainWindowTest::ArrangeOneSlideFromHome(int blankPiece) {
   View().Game().ResetPieces();
   std::swap(View().Game().PieceMap[blankPiece], View().Game().PieceMap[blankPiece + 1]);

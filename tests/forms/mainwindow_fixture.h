@@ -46,6 +46,8 @@ class MainWindowTest : public ::testing::Test {
   // Puts the board one slide from home: the missing piece lies one cell right
   // of its home, which holds the piece that belongs there.
   void ArrangeOneSlideFromHome(int blankPiece);
+  // After a refusal: nothing to play, and a good picture still loads and deals.
+  void ExpectRefusedAndUsable();
 
   // The board's painted pixels of cell (col, row), for comparisons.
   platform::Surface BoardCellPixels(int col, int row) const;

@@ -1,6 +1,5 @@
 // picture_test.cpp: loading pictures into the window, their size rules, and
 // what both grids paint in each state.
-#include <QTest>
 
 #include "classlib/modal.h"
 #include "forms/mainwindow_fixture.h"

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -26,19 +27,11 @@ std::string ReadFile(const fs::path& path) {
 // A fresh private folder (mode 0700) per test, removed afterwards.
 class InstanceLockTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "lock-test-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::permissions(dir_, fs::perms::owner_all, ec);
-    fs::remove_all(dir_, ec);
-  }
+  void SetUp() override { ASSERT_TRUE(temp_.isValid()); }
   fs::path Sub(const std::string& name) const { return dir_ / name; }
 
-  fs::path dir_;
+  QTemporaryDir temp_;
+  const fs::path dir_ = temp_.path().toStdString();
 };
 
 TEST_F(InstanceLockTest, OneHolderAtATimeUntilReleasedOrDestroyed) {
@@ -116,9 +109,7 @@ struct ScopedEnv {
     Set(value);
   }
   ~ScopedEnv() { Set(Old); }
-  void Set(const std::optional<std::string>& value) {
-    value ? setenv(Name, value->c_str(), 1) : unsetenv(Name);
-  }
+  void Set(const std::optional<std::string>& value) { value ? setenv(Name, value->c_str(), 1) : unsetenv(Name); }
   const char* Name;
   std::optional<std::string> Old;
 };

@@ -63,10 +63,7 @@ TEST(DrawLine, AxisLinesMatchSteppingAtEveryClipPosition) {
 
 TEST(DrawLine, ShallowAndSteepSlopes) {
   EXPECT_TRUE(SameImage("line-shallow", Line(8, 3, 0, 0, 6, 2),
-                        FromArt({"##......",
-                                 "..###...",
-                                 ".....#.."},
-                                kLegend)));
+                        FromArt({"##......", "..###...", ".....#.."}, kLegend)));
   EXPECT_TRUE(SameImage("line-steep", Line(3, 8, 2, 6, 0, 0),
                         FromArt({"...", "#..", ".#.", ".#.", ".#.", "..#", "..#", "..."}, kLegend)));
 }

@@ -1,6 +1,8 @@
 // cellpainter_test.cpp: the look of board and preview cells, pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "classlib/graphics.h"
 #include "classlib/imagelist.h"
 #include "render/cellpainter.h"
@@ -15,15 +17,6 @@ using platform::Surface;
 namespace {
 
 constexpr int kPiece = 24;
-
-// A 120 x 120 picture whose pixels never repeat their neighbours' colours.
-Surface Picture() {
-  Surface s(120, 120);
-  for (int y = 0; y < 120; ++y) {
-    for (int x = 0; x < 120; ++x) s.SetPixel(x, y, platform::Rgb(x * 2, y * 2, 100 + x - y));
-  }
-  return s;
-}
 
 // Whether every opaque pixel of the glyph shows with its top-left at (x, y).
 bool HasGlyph(const Surface& cell, int x0, int y0, const platform::MaskedGlyph& glyph) {
@@ -59,7 +52,7 @@ class CellPainterTest : public ::testing::Test {
 
   classlib::TBitmap work_;
   classlib::TImageList glyphs_;
-  Surface picture_ = Picture();
+  Surface picture_ = testsupport::Numbered(120, 120);
 };
 
 TEST_F(CellPainterTest, WithoutAGameTheCellIsThePieceAlone) {
@@ -72,8 +65,7 @@ TEST_F(CellPainterTest, APlayedPieceIsARaisedTileWithItsNumberUnderTheMark) {
   render::ComposeBoardCell(work_, picture_, glyphs_, Board(7, true, false, false));
   const Surface tile = WorkCell(kPiece, kPiece);
   // The raised edge's corners; the frame's own pixels are the utility's tests.
-  EXPECT_EQ(std::pair(tile.Pixel(1, 1), tile.Pixel(22, 22)), std::pair(clWhite, clGray));
-  EXPECT_EQ(tile.Pixel(23, 0), clGray);
+  EXPECT_EQ(std::tuple(tile.Pixel(1, 1), tile.Pixel(22, 22), tile.Pixel(23, 0)), std::tuple(clWhite, clGray, clGray));
   // Glyph 7 ("8") stands at (4, 4) to (19, 19): only its opaque pixels
   // cover the picture.
   const platform::MaskedGlyph& glyph = glyphs_.Image(7);
@@ -101,10 +93,9 @@ TEST_F(CellPainterTest, APlayedPieceIsARaisedTileWithItsNumberUnderTheMark) {
 TEST_F(CellPainterTest, TheBlankIsASunkenNegativeAndTakesTheMarkToo) {
   render::ComposeBoardCell(work_, picture_, glyphs_, Board(21, true, true, true));
   const Surface blank = WorkCell(kPiece, kPiece);
-  EXPECT_EQ(blank.Pixel(0, 0), clGray);
-  EXPECT_EQ(blank.Pixel(23, 23), clWhite);
-  EXPECT_EQ(blank.Pixel(4, 4), clGray);   // the selection mark
-  EXPECT_EQ(blank.Pixel(5, 10), clWhite);
+  // The sunken edge's corners, then the selection mark.
+  EXPECT_EQ(std::tuple(blank.Pixel(0, 0), blank.Pixel(23, 23), blank.Pixel(4, 4), blank.Pixel(5, 10)),
+            std::tuple(clGray, clWhite, clGray, clWhite));
   // Piece 21 is column 1, row 4 of the picture; no number is drawn on it.
   for (int y = 6; y < 18; ++y) {
     for (int x = 6; x < 18; ++x) {
@@ -115,16 +106,14 @@ TEST_F(CellPainterTest, TheBlankIsASunkenNegativeAndTakesTheMarkToo) {
 
 TEST_F(CellPainterTest, APieceSmallerThanItsCellLeavesBlackUnderTheNegative) {
   render::BoardCell cell = Board(0, true, true, false);
-  cell.Width = 30;
-  cell.Height = 30;
+  cell.Width = cell.Height = 30;
   render::ComposeBoardCell(work_, picture_, glyphs_, cell);
   const Surface blank = WorkCell(30, 30);
-  EXPECT_EQ(blank.Pixel(26, 26), clBlack);
-  EXPECT_EQ(blank.Pixel(10, 10), Negative(picture_.Pixel(10, 10)));
+  EXPECT_EQ(std::pair(blank.Pixel(26, 26), blank.Pixel(10, 10)), std::pair(clBlack, Negative(picture_.Pixel(10, 10))));
 }
 
 TEST_F(CellPainterTest, PreviewCellsAlwaysCarryTheirNumber) {
-  const Surface preview = Picture();
+  const Surface& preview = picture_;
   const platform::MaskedGlyph& glyph = glyphs_.Image(11);  // "12"
   render::PreviewCell cell{1, 2, 48, 48, 48, 48, false, false, true};
   render::ComposePreviewCell(work_, preview, glyphs_, cell);

@@ -7,12 +7,10 @@
 #include <sys/wait.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <thread>
 
-#include "shell/instance_guard.h"
 
 extern char** environ;
 
@@ -112,18 +110,6 @@ long WaitTillOneRuns(std::vector<std::unique_ptr<ChildProcess>>& children,
   const Clock::time_point end = Clock::now() + timeout;
   while (running() > 1 && Clock::now() < end) std::this_thread::sleep_for(std::chrono::milliseconds(5));
   return running();
-}
-
-void LockFolderTest::SetUp() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "lock-test-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  dir_ = pattern;
-  lockPath_ = (std::filesystem::path(dir_) / (shell::InstanceLockName() + ".lock")).string();
-}
-
-void LockFolderTest::TearDown() {
-  std::error_code ignored;
-  std::filesystem::remove_all(dir_, ignored);
 }
 
 }  // namespace shelltest

@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "shell/instance_guard.h"
 
 namespace shelltest {
 
@@ -53,11 +57,11 @@ inline constexpr std::chrono::seconds kStartTimeout{20};
 // A private folder for the program's lock, removed after each test.
 class LockFolderTest : public ::testing::Test {
  protected:
-  void SetUp() override;
-  void TearDown() override;
+  void SetUp() override { ASSERT_TRUE(temp_.isValid()); }
 
-  std::string dir_;
-  std::string lockPath_;  // where the program's lock file goes in dir_
+  QTemporaryDir temp_;
+  const std::string dir_ = temp_.path().toStdString();
+  const std::string lockPath_ = dir_ + "/" + shell::InstanceLockName() + ".lock";  // the program's lock
 };
 
 }  // namespace shelltest

@@ -16,11 +16,7 @@ namespace shell {
 namespace {
 
 namespace fs = std::filesystem;
-using shelltest::ChildProcess;
-using shelltest::ExitedWith;
-using shelltest::kStartTimeout;
-using shelltest::LockFolderTest;
-using shelltest::WaitForHolder;
+using namespace shelltest;
 
 class InstanceGuardTest : public LockFolderTest {
  protected:

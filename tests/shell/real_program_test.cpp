@@ -21,17 +21,12 @@ namespace shell {
 namespace {
 
 namespace fs = std::filesystem;
-using shelltest::ChildProcess;
-using shelltest::ExitedWith;
-using shelltest::kStartTimeout;
-using shelltest::LockFolderTest;
-using shelltest::WaitForHolder;
+using namespace shelltest;
 using std::chrono::milliseconds;
 using std::chrono::seconds;
 
 class RealProgramTest : public LockFolderTest {
  protected:
-
   // The program, headless, with `env` added; its lock in dir_ by default.
   std::unique_ptr<ChildProcess> Start(std::vector<std::string> env = {}) {
     env.push_back("QT_QPA_PLATFORM=offscreen");
@@ -98,7 +93,7 @@ TEST_F(RealProgramTest, TwentyCopiesStartedAtOnceLeaveOneRunning) {
 
   // Only the outcome is asserted: how fast the losers end varies by seconds
   // on a busy machine under the sanitizers.
-  ASSERT_EQ(shelltest::WaitTillOneRuns(copies, kStartTimeout), 1);
+  ASSERT_EQ(WaitTillOneRuns(copies, kStartTimeout), 1);
   for (auto& copy : copies) {
     if (copy->Running()) {
       EXPECT_TRUE(WaitForHolder(lockPath_, copy->Pid(), kStartTimeout));

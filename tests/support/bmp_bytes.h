@@ -40,18 +40,13 @@ struct BmpSpec {
 
   Bytes Build() const {
     Bytes info;
-    if (InfoSize == 12) {
-      PutLE(info, 12, 4);
-      PutLE(info, static_cast<std::uint16_t>(Width), 2);
-      PutLE(info, static_cast<std::uint16_t>(Height), 2);
-      PutLE(info, Planes, 2);
-      PutLE(info, Bits, 2);
-    } else {
-      PutLE(info, InfoSize, 4);
-      PutLE(info, static_cast<std::uint32_t>(Width), 4);
-      PutLE(info, static_cast<std::uint32_t>(Height), 4);
-      PutLE(info, Planes, 2);
-      PutLE(info, Bits, 2);
+    PutLE(info, InfoSize, 4);
+    // The 12-byte header keeps its sides in 16 bits.
+    PutLE(info, static_cast<std::uint32_t>(Width), InfoSize == 12 ? 2 : 4);
+    PutLE(info, static_cast<std::uint32_t>(Height), InfoSize == 12 ? 2 : 4);
+    PutLE(info, Planes, 2);
+    PutLE(info, Bits, 2);
+    if (InfoSize != 12) {
       PutLE(info, Compression, 4);
       PutLE(info, Pixels.size(), 4);
       PutLE(info, 0, 8);
@@ -74,6 +69,16 @@ struct BmpSpec {
     return file;
   }
 };
+
+// A w x h picture of 8-bit runs: `stream` as its pixels, `colours` black
+// palette entries.
+inline BmpSpec Rle8(std::int32_t w, std::int32_t h, Bytes stream, std::uint32_t colours = 2) {
+  BmpSpec s;
+  s.Width = w, s.Height = h, s.Bits = 8, s.Compression = 1, s.ColoursUsed = colours;
+  s.Palette.assign(colours, {0, 0, 0});
+  s.Pixels = std::move(stream);
+  return s;
+}
 
 inline void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -27,6 +27,14 @@ platform::Surface FromArt(std::initializer_list<std::string_view> rows,
   return s;
 }
 
+platform::Surface Numbered(int w, int h) {
+  platform::Surface s(w, h);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) s.SetPixel(x, y, platform::Rgb(x * 7, y * 11, x + y));
+  }
+  return s;
+}
+
 std::string SavePng(const std::string& name, const platform::Surface& surface) {
   QDir().mkpath(TESSRA_TEST_OUTPUT_DIR);
   const std::string path = std::string(TESSRA_TEST_OUTPUT_DIR) + "/" + name + ".png";

@@ -17,6 +17,10 @@ namespace testsupport {
 platform::Surface FromArt(std::initializer_list<std::string_view> rows,
                           std::initializer_list<std::pair<char, platform::Color>> legend);
 
+// A w x h surface whose every pixel differs from its neighbours, so that a
+// misplaced copy cannot go unnoticed.
+platform::Surface Numbered(int w, int h);
+
 // Passes when both surfaces have the same size and pixels. Otherwise names the
 // first differing pixel and writes NAME-actual.png, NAME-expected.png and
 // NAME-diff.png into the test output folder.

@@ -2,8 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCursor>
-#include <QTest>
+#include <tuple>
 
 #include "classlib/application.h"
 #include "classlib/modal.h"
@@ -55,9 +54,8 @@ TEST_F(BoxesTest, BoxesSitCentredOverTheMainWindowWithItsCaption) {
   SeenBox info;
   Watch(info);
   Utility.ShowInfo(QStringLiteral("情報"));
-  EXPECT_EQ(info.Text, QStringLiteral("情報"));
-  EXPECT_EQ(info.Type, TMsgDlgType::mtInformation);
-  EXPECT_EQ(info.Caption, QStringLiteral("Main caption"));
+  EXPECT_EQ(std::tuple(info.Text, info.Type, info.Caption),
+            std::tuple(QStringLiteral("情報"), TMsgDlgType::mtInformation, QStringLiteral("Main caption")));
   EXPECT_EQ(info.Position, QPoint(300 + (400 - info.Size.width()) / 2,
                                   200 + (300 - info.Size.height()) / 2));
 
@@ -91,8 +89,7 @@ TEST_F(BoxesTest, BeforeTheMainWindowExistsBoxesCarryTheTitle) {
   SeenBox seen;
   Watch(seen);
   Utility.ShowError(QStringLiteral("x"));
-  EXPECT_EQ(seen.Caption, QStringLiteral("Tessra"));
-  EXPECT_EQ(Utility.GetAppTitle(), QStringLiteral("Tessra"));
+  EXPECT_EQ(std::pair(seen.Caption, Utility.GetAppTitle()), std::pair(QStringLiteral("Tessra"), QStringLiteral("Tessra")));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // utility object, checked over the whole surface.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/image_compare.h"
 #include "util/CL0010GF.h"
 
@@ -69,30 +71,22 @@ TEST(DrawFrames, SmallOddRectangle) {
   Surface s(8, 6, clSilver);
   classlib::TCanvas canvas(&s);
   Utility.DrawSunkenFrame(&canvas, 0, 0, 7, 5);
-  EXPECT_TRUE(testsupport::SameImage("sunken7x5", s,
-                                     testsupport::FromArt({"GGGGGGW.",
-                                                           "GGGGGWW.",
-                                                           "GG...WW.",
-                                                           "GGWWWWW.",
-                                                           "GWWWWWW.",
-                                                           "........"},
-                                                          {{'.', clSilver}, {'G', clGray}, {'W', clWhite}})));
+  EXPECT_TRUE(testsupport::SameImage(
+      "sunken7x5", s,
+      testsupport::FromArt({"GGGGGGW.", "GGGGGWW.", "GG...WW.", "GGWWWWW.", "GWWWWWW.", "........"},
+                           {{'.', clSilver}, {'G', clGray}, {'W', clWhite}})));
 }
 
 TEST(CopyBuffer, CopiesTheSourceBlockAndCutsItAtTheEdge) {
-  Surface src(40, 30);
-  for (int y = 0; y < 30; ++y) {
-    for (int x = 0; x < 40; ++x) src.SetPixel(x, y, platform::Rgb(x * 5, y * 8, 77));
-  }
+  Surface src = testsupport::Numbered(40, 30);
   Surface dst(200, 100, clSilver);
   classlib::TCanvas from(&src);
   classlib::TCanvas to(&dst);
   EXPECT_NE(Utility.CopyBuffer(&to, 100, 60, 130, 80, &from, 0, 0, 30, 20), 0);
   EXPECT_TRUE(testsupport::SameImage("copybuffer", testsupport::Crop(dst, 100, 60, 30, 20),
                                      testsupport::Crop(src, 0, 0, 30, 20)));
-  EXPECT_EQ(dst.Pixel(99, 60), clSilver);
-  EXPECT_EQ(dst.Pixel(130, 79), clSilver);
-  EXPECT_EQ(dst.Pixel(100, 80), clSilver);
+  EXPECT_EQ(std::tuple(dst.Pixel(99, 60), dst.Pixel(130, 79), dst.Pixel(100, 80)),
+            std::tuple(clSilver, clSilver, clSilver));
   // Past the destination's edge the block is cut off, not wrapped.
   EXPECT_NE(Utility.CopyBuffer(&to, 190, 95, 220, 115, &from, 0, 0, 30, 20), 0);
   EXPECT_EQ(dst.Pixel(199, 99), src.Pixel(9, 4));
