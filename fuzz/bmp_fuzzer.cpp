@@ -169,7 +169,7 @@ const char* NameOf(bmp::BmpError e) {
       "None",     "NotFound",  "NoPermission", "IsFolder",      "NotRegular",     "OpenFailed",
       "ReadFailed", "OutOfMemory", "Declined", "Empty",         "NotBmp",         "Truncated",
       "BadHeader", "BadSize",  "TooLarge",     "BadDepth",      "BadCompression", "BadMasks",
-      "BadPalette", "BadOffset", "PixelDataShort", "BadRle",     "BadColourIndex"};
+      "BadOffset", "PixelDataShort", "BadRle",     "BadColourIndex"};
   const auto i = static_cast<std::size_t>(e);
   return i < std::size(kNames) ? kNames[i] : "?";
 }

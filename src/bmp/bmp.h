@@ -38,8 +38,6 @@ enum class BmpError {
   BadCompression,  // unknown compression, embedded JPEG or PNG, one that
                    // does not fit the depth, or a compressed picture stored top-down
   BadMasks,        // bit-field masks empty, overlapping, gappy or past the pixel
-  BadPalette,      // not given by the decoder any more: a longer palette's
-                   // first entries are used; kept with its sentence
   BadOffset,       // pixel data said to start inside the headers or past the end
   PixelDataShort,  // less pixel data than the header declares, or a
                    // compressed stream that stops before the picture is done

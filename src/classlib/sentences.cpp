@@ -42,7 +42,6 @@ QString Sentence(bmp::BmpError error) {
     case BmpError::BadDepth: return QStringLiteral("「%1」の色のビット数には対応していません。");
     case BmpError::BadCompression: return QStringLiteral("「%1」の圧縮形式には対応していません。");
     case BmpError::BadMasks: return QStringLiteral("「%1」の色のビットマスクが正しくありません。");
-    case BmpError::BadPalette: return QStringLiteral("「%1」のパレットの色数が正しくありません。");
     case BmpError::BadOffset:
       return QStringLiteral("「%1」のピクセルデータの位置が正しくありません。");
     case BmpError::PixelDataShort:

@@ -85,10 +85,9 @@ void TFrmFR0010MN::SpbStartClick(TObject*) {
 QString TFrmFR0010MN::DGMainCellName(TObject*, int ACol, int ARow) {
   const int cell = Puzzle::CellIndex(ACol, ARow);
   const int piece = Game.PieceMap[static_cast<std::size_t>(cell)];
-  if (!Game.Playing) return QStringLiteral("ピース %1").arg(piece + 1);
-  if (piece == Game.BlankPiece) return QStringLiteral("空きマス");
-  if (piece == cell) return QStringLiteral("ピース %1 正しい位置").arg(piece + 1);
-  return QStringLiteral("ピース %1").arg(piece + 1);
+  if (Game.Playing && piece == Game.BlankPiece) return QStringLiteral("空きマス");
+  const QString name = QStringLiteral("ピース %1").arg(piece + 1);
+  return Game.Playing && piece == cell ? name + QStringLiteral(" 正しい位置") : name;
 }
 
 // The progress a sighted player sees at a glance, and the end of the game,
