@@ -160,8 +160,9 @@ bool QtLeavesPixelsUndefined(const BmpHeader& h, std::span<const std::uint8_t> f
       at += bytes + (bytes & 1);
     }
   }
-  // Qt reads on past a finished picture into whatever follows it.
-  return at + 2 <= end && !(file[at] == 0 && file[at + 1] == 1);
+  // Qt reads on past a finished picture into whatever follows it, even a
+  // single stray byte.
+  return at != end && !(at + 2 <= end && file[at] == 0 && file[at + 1] == 1);
 }
 
 const char* NameOf(bmp::BmpError e) {
