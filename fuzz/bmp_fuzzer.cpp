@@ -13,7 +13,7 @@
 //   interruptions and short reads, and a failed call refuses the file;
 // - where Qt's own reader also takes the file, both give the same pixels
 //   (for an n-bit channel below 8 bits, its top n bits), except for the
-//   files of QtLeavesPixelsUndefined.
+//   files of QtLeavesPixelsUndefined and QtMisreadsPalette.
 // Files one reader takes and the other refuses are counted, by our verdict,
 // and printed when the run ends; fuzz/README says why each kind differs.
 #include <sys/mman.h>
@@ -120,12 +120,15 @@ bmp::BmpLoad DecodeChecked(bmp::ByteSource& source) {
 struct Tally {
   long Compared = 0;      // both accepted, pixels compared
   long Undefined = 0;     // both accepted, a stream Qt leaves pixels undefined for
+  long PaletteMisread = 0;  // both accepted, a palette Qt reads wrongly
   long FileReads = 0;     // inputs read as a real file
   std::map<std::string, long> OnlyOurs;  // we accept, Qt refuses: by form
   std::map<std::string, long> OnlyQts;   // Qt accepts, we refuse: by our verdict
   ~Tally() {
-    std::fprintf(stderr, "bmp_fuzzer: compared with Qt %ld, Qt's pixels undefined %ld, read as files %ld\n",
-                 Compared, Undefined, FileReads);
+    std::fprintf(stderr,
+                 "bmp_fuzzer: compared with Qt %ld, Qt's pixels undefined %ld, Qt's palette misread %ld, "
+                 "read as files %ld\n",
+                 Compared, Undefined, PaletteMisread, FileReads);
     for (const auto& [what, n] : OnlyOurs) std::fprintf(stderr, "  only we accept %s: %ld\n", what.c_str(), n);
     for (const auto& [what, n] : OnlyQts) std::fprintf(stderr, "  only Qt accepts, we say %s: %ld\n", what.c_str(), n);
   }
@@ -163,6 +166,25 @@ bool QtLeavesPixelsUndefined(const BmpHeader& h, std::span<const std::uint8_t> f
   // Qt reads on past a finished picture into whatever follows it, even a
   // single stray byte.
   return at != end && !(at + 2 <= end && file[at] == 0 && file[at + 1] == 1);
+}
+
+// Qt 6.4 reads as many palette entries as the colour count says (all the
+// depth indexes when it is 0), straight on from the headers, and seeks to
+// the pixel offset only when the table ended before it. So a count past
+// what the depth indexes, or a table that runs into the pixel data, leaves
+// it with entries it cannot hold ("QImage::setColor: Index out of bound")
+// and pixels read from after the table instead of from the offset. We use
+// the entries before the pixel offset that the pixels can name.
+bool QtMisreadsPalette(const BmpHeader& h, std::span<const std::uint8_t> file) {
+  if (h.BitCount > 8) return false;
+  const std::uint64_t indexed = std::uint64_t{1} << h.BitCount;
+  std::uint64_t declared = indexed;
+  if (h.InfoSize >= 40 && file.size() >= 50) {
+    const std::uint64_t used = file[46] | file[47] << 8 | file[48] << 16 | std::uint64_t{file[49]} << 24;
+    if (used != 0) declared = used;
+  }
+  return declared > indexed ||
+         h.PaletteOffset + declared * std::uint64_t(h.PaletteEntrySize) > h.PixelOffset;
 }
 
 const char* NameOf(bmp::BmpError e) {
@@ -213,6 +235,10 @@ void CompareWithQt(std::span<const std::uint8_t> file, const bmp::BmpLoad& load)
   Require(qt.width() == h.Width && qt.height() == h.Height, "both readers read one size");
   if (QtLeavesPixelsUndefined(h, file)) {
     ++tally.Undefined;
+    return;
+  }
+  if (QtMisreadsPalette(h, file)) {
+    ++tally.PaletteMisread;
     return;
   }
   ++tally.Compared;

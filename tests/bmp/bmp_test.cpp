@@ -244,3 +244,28 @@ TEST(BmpIntake, InterruptedShortAndFailedSystemCalls) {
 }
 
 }  // namespace
+
+// Files whose colour count passes what the depth indexes, so that the table
+// as declared would run into the pixel data: the pixels name the entries
+// that are there, before the pixel offset. (The fuzzer found these where
+// Qt's reader went wrong.)
+TEST(BmpDecoder, ColourCountPastTheDepth) {
+  using platform::Rgb;
+  const struct {
+    const char* File;
+    const char* TopRow;  // palette index of each pixel, left to right
+    platform::Color Colours[5];
+  } rows[] = {
+      {"count6-depth1.bmp", "00000000100", {Rgb(0x16, 0x4D, 0x42), Rgb(0, 0, 0)}},
+      {"count16-depth1.bmp", "10000000100", {Rgb(0, 0, 0), Rgb(0x80, 0, 0)}},
+      {"count118-depth4.bmp", "00000200000", {Rgb(0, 0, 0x0B), {}, Rgb(4, 0, 1)}},
+  };
+  for (const auto& r : rows) {
+    const auto load = Decode(testsupport::ReadFile(std::string(TESSRA_SOURCE_DIR "/fuzz/regressions/") + r.File));
+    ASSERT_TRUE(load.Ok()) << r.File << " error " << int(load.Error);
+    ASSERT_EQ(std::pair(load.Picture.Width(), load.Picture.Height()), std::pair(11, 7)) << r.File;
+    for (int x = 0; x < 11; ++x) {
+      EXPECT_EQ(load.Picture.Pixel(x, 0), r.Colours[r.TopRow[x] - '0']) << r.File << " x " << x;
+    }
+  }
+}
