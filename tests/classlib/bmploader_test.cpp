@@ -131,7 +131,7 @@ TEST(BmpLoader, FoldersAndPipesAreRefusedAtOnce) {
     return std::pair{MessageOf([&] { classlib::LoadBmpFile(Q(fifo), s, [](int, int) { return false; }); }),
                      MessageOf([&] { Load(fifo); })};
   });
-  if (pending.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+  if (pending.wait_for(std::chrono::seconds(60)) != std::future_status::ready) {
     ADD_FAILURE() << "opening a pipe blocked";
     // A writer end lets a blocked open return; keep offering one until done.
     while (pending.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {

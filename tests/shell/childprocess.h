@@ -52,7 +52,7 @@ long WaitTillOneRuns(std::vector<std::unique_ptr<ChildProcess>>& children,
                      std::chrono::milliseconds timeout);
 
 // Generous: sanitizer builds on a busy machine start slowly.
-inline constexpr std::chrono::seconds kStartTimeout{20};
+inline constexpr std::chrono::seconds kStartTimeout{120};
 
 // A private folder for the program's lock, removed after each test.
 class LockFolderTest : public ::testing::Test {

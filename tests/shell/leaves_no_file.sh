@@ -31,7 +31,7 @@ export DISPLAY=:$(cat "$work/display")
 dbus-run-session -- env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME \
   -u QT_QPA_PLATFORM HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" "$tessra" &
 gamePid=$!
-window=$(timeout 20 xdotool search --sync --name '^Tessra$' | head -n 1)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tessra$' | head -n 1)
 [ -n "$window" ] || fail "no main window"
 
 # Tool-bar buttons in window coordinates: open picture, shuffle, close.
@@ -46,10 +46,12 @@ for _ in $(seq 100); do
   xdotool search --onlyvisible --name 'を開く' >/dev/null 2>&1 || break
   sleep 0.1
 done
+xdotool search --onlyvisible --name 'を開く' >/dev/null 2>&1 && fail "the open dialog stayed"
 xdotool mousemove --window "$window" 64 42 click 1
 sleep 0.5
 xdotool mousemove --window "$window" 104 42 click 1
-for _ in $(seq 100); do kill -0 "$gamePid" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 300); do kill -0 "$gamePid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$gamePid" 2>/dev/null && fail "the program did not close"
 wait "$gamePid" || fail "the program exited with code $?"
 gamePid=
 
