@@ -8,9 +8,8 @@
 #include <memory>
 #include <new>
 
-#include <sys/mman.h>
-
 #include "bmp/header.h"
+#include "platform/memory.h"
 
 namespace bmp {
 namespace {
@@ -208,63 +207,59 @@ class RleDecoder {
   RleDecoder(const BmpHeader& h, PixelStream& in, RowDecoder& rows, Surface& out)
       : h_(h), in_(in), rows_(rows), out_(out), fourBit_(h.Compression == BmpCompression::Rle4) {}
 
-  BmpError Run() {
+  void Run() {
     while (!Complete()) {
       const std::uint8_t* op = in_.Take(2);
-      BmpError e = BmpError::None;
       if (op[0] > 0) {
-        e = Repeat(op[0], op[1]);
+        Repeat(op[0], op[1]);
       } else if (op[1] == 0) {
         x_ = 0;
         ++y_;
       } else if (op[1] == 1) {
-        return BmpError::None;
+        return;
       } else if (op[1] == 2) {
-        e = Jump(in_.Take(2));
+        Jump(in_.Take(2));
       } else {
-        e = Literal(op[1]);
+        Literal(op[1]);
       }
-      if (e != BmpError::None) return e;
     }
-    return BmpError::None;
   }
 
  private:
   bool Complete() const { return y_ >= h_.Height || (y_ == h_.Height - 1 && x_ == h_.Width); }
-  bool Fits(int count) const { return y_ < h_.Height && count <= h_.Width - x_; }
+  void Fit(int count) const {
+    if (y_ >= h_.Height || count > h_.Width - x_) throw Refusal{BmpError::BadRle};
+  }
   unsigned Pixel(std::uint8_t b, int i) const {
     return fourBit_ ? (i % 2 == 0 ? b >> 4 : b & 0x0Fu) : b;
   }
   Color* Row() { return out_.Row(h_.Height - 1 - y_); }
 
-  BmpError Repeat(int count, std::uint8_t value) {
-    if (!Fits(count)) return BmpError::BadRle;
+  void Repeat(int count, std::uint8_t value) {
+    Fit(count);
     Color* row = Row();
     for (int i = 0; i < count; ++i) rows_.Put(row, x_ + i, Pixel(value, i));
     x_ += count;
-    return BmpError::None;
   }
 
   // A jump that goes nowhere is never written, and allowing it would let a
   // stream of any length leave the picture untouched.
-  BmpError Jump(const std::uint8_t* d) {
+  void Jump(const std::uint8_t* d) {
     if ((d[0] == 0 && d[1] == 0) || d[0] > h_.Width - x_ || d[1] >= h_.Height - y_) {
-      return BmpError::BadRle;
+      throw Refusal{BmpError::BadRle};
     }
     x_ += d[0];
     y_ += d[1];
-    return BmpError::None;
   }
 
-  BmpError Literal(int count) {
-    if (!Fits(count)) return BmpError::BadRle;
+  void Literal(int count) {
+    Fit(count);
     const std::size_t bytes = fourBit_ ? static_cast<std::size_t>(count + 1) / 2
                                        : static_cast<std::size_t>(count);
     const std::uint8_t* p = in_.Take(bytes + (bytes & 1));
     Color* row = Row();
     for (int i = 0; i < count; ++i) rows_.Put(row, x_ + i, Pixel(p[fourBit_ ? i / 2 : i], i));
     x_ += count;
-    return BmpError::None;
   }
 
   const BmpHeader& h_;
@@ -283,13 +278,8 @@ class RleDecoder {
 // few dozen; the picture takes no more memory for it. A system without them
 // ignores the advice.
 void AdviseLargePages(Surface& picture) {
-  constexpr std::uintptr_t kLargePage = std::uintptr_t{2} << 20;
-  const auto at = reinterpret_cast<std::uintptr_t>(picture.Bits());
-  const std::uintptr_t end =
-      (at + static_cast<std::uintptr_t>(picture.BytesPerLine()) * static_cast<std::uintptr_t>(picture.Height())) &
-      ~(kLargePage - 1);
-  const std::uintptr_t begin = (at + kLargePage - 1) & ~(kLargePage - 1);
-  if (begin < end) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+  platform::AdviseLargePages(picture.Bits(), static_cast<std::size_t>(picture.BytesPerLine()) *
+                                                 static_cast<std::size_t>(picture.Height()));
 }
 
 Surface Decode(ByteSource& source, const BmpHeader& h) {
@@ -303,9 +293,7 @@ Surface Decode(ByteSource& source, const BmpHeader& h) {
     // Pixels the stream skips take palette entry 0, as if it had written
     // index 0 there: one defined colour, whatever the memory held.
     picture.Fill(palette[0]);
-    if (const BmpError e = RleDecoder(h, in, rows, picture).Run(); e != BmpError::None) {
-      throw Refusal{e};
-    }
+    RleDecoder(h, in, rows, picture).Run();
   } else {
     DecodeRows(h, in, rows, picture);
   }

@@ -1,5 +1,6 @@
 // bevels.cpp: 3-D edges of the controls.
 #include "classlib/bevels.h"
+#include "classlib/qt/qcolor.h"
 
 #include <QPainter>
 

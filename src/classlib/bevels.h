@@ -4,7 +4,7 @@
 
 #include <QPalette>
 
-#include "classlib/graphics.h"
+#include "classlib/colors.h"
 
 class QPainter;
 class QRect;

@@ -1,6 +1,7 @@
 // drawgrid.cpp: the owner-drawn grid: properties, cell layout and scrolling by
 // whole cells, painting through replaceable window procedures.
 #include "classlib/drawgrid.h"
+#include "classlib/qt/qcolor.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "classlib/graphics.h"
+#include "classlib/canvas.h"
 #include "classlib/gridaxis.h"
 #include "classlib/messages.h"
 

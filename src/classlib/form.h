@@ -53,13 +53,11 @@ class TForm : public QWidget {
 
   // Puts the menu bar above the client area; the form owns it.
   void SetMenuBar(QMenuBar* menuBar);
-  QMenuBar* MenuBar() const { return menuBar_; }
 
   // Shows the form and runs a nested loop until ModalResult becomes non-zero
   // or the form is closed (mrCancel). A queued test answer takes the loop's
   // place.
   int ShowModal();
-  int ModalResult() const { return modalResult_; }
   void SetModalResult(int result);
   // Destroys the form once the events already queued for it are handled.
   void Release();

@@ -18,9 +18,7 @@ class TImage : public QWidget {
   const QImage& Picture() const { return picture_; }
   // Keeps its own copy of the picture.
   void SetPicture(const QImage& picture);
-  bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool autoSize);
-  bool Stretch() const { return stretch_; }
   void SetStretch(bool stretch);
 
  protected:

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <algorithm>
 
-#include "platform/qimage_bridge.h"
+#include "classlib/qt/qimage_bridge.h"
 
 namespace classlib {
 
@@ -40,7 +40,7 @@ int TImageList::AddFromResource(const QString& qrcPath, TColor transparent) {
       }
     }
   }
-  return AddMasked(platform::SurfaceFromQImage(image), transparent);
+  return AddMasked(classlib::SurfaceFromQImage(image), transparent);
 }
 
 void TImageList::Draw(TCanvas* canvas, int x, int y, int index) const {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "classlib/graphics.h"
+#include "classlib/canvas.h"
 #include "platform/raster.h"
 
 namespace classlib {

@@ -2,6 +2,7 @@
 #include "classlib/modal.h"
 
 #include <algorithm>
+#include <utility>
 #include <deque>
 #include <variant>
 
@@ -26,7 +27,14 @@ std::optional<Kind> TakeFirst() {
   return answer;
 }
 
+TModalAnswer& Unanswered() {
+  static TModalAnswer unanswered;
+  return unanswered;
+}
+
 }  // namespace
+
+void SetUnansweredModal(TModalAnswer answer) { Unanswered() = std::move(answer); }
 
 void SetNextModalAnswer(TModalAnswer answer) { Answers().push_back(std::move(answer)); }
 
@@ -38,7 +46,7 @@ int ClearModalAnswers() {
   return count;
 }
 
-TModalAnswer TakeModalAnswer() { return TakeFirst<TModalAnswer>().value_or(TModalAnswer{}); }
+TModalAnswer TakeModalAnswer() { return TakeFirst<TModalAnswer>().value_or(Unanswered()); }
 
 std::optional<TFileAnswer> TakeFileAnswer() { return TakeFirst<TFileAnswer>(); }
 

@@ -27,6 +27,9 @@ using TFileAnswer = std::optional<QString>;
 // answer to a box before the file name whose opening brings the box up.
 void SetNextModalAnswer(TModalAnswer answer);
 void SetNextModalAnswer(TFileAnswer fileName);
+// For tests: the answer for a form or box that finds none queued, in place
+// of a modal loop that would wait for ever; empty to run the loop again.
+void SetUnansweredModal(TModalAnswer answer);
 // Drops answers that were never used; returns how many there were.
 int ClearModalAnswers();
 

@@ -1,5 +1,6 @@
 // panel.cpp: panels and bevels.
 #include "classlib/panel.h"
+#include "classlib/qt/qcolor.h"
 
 #include <QPainter>
 

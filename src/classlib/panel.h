@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "classlib/graphics.h"
+#include "classlib/colors.h"
 
 namespace classlib {
 

@@ -7,7 +7,7 @@
 
 #include "classlib/application.h"
 #include "classlib/bevels.h"
-#include "platform/qimage_bridge.h"
+#include "classlib/qt/qimage_bridge.h"
 #include "platform/raster.h"
 
 namespace classlib {
@@ -34,7 +34,7 @@ TSpeedButton::TSpeedButton(QWidget* parent) : QAbstractButton(parent) {
 }
 
 void TSpeedButton::SetGlyph(const QImage& glyph) {
-  const platform::Surface surface = platform::SurfaceFromQImage(glyph);
+  const platform::Surface surface = classlib::SurfaceFromQImage(glyph);
   if (surface.IsEmpty()) return;
   const platform::Color transparent = surface.Pixel(0, surface.Height() - 1);
   const platform::MaskedGlyph masked = platform::MaskFromColor(surface, transparent);

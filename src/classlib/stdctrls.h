@@ -31,7 +31,6 @@ class TButton : public QPushButton {
   void SetCaption(const QString& caption) { setText(caption); }
   // The default button is pressed by Enter anywhere in its form.
   void SetDefault(bool isDefault) { setDefault(isDefault); }
-  int ModalResult() const { return modalResult_; }
   void SetModalResult(int result) { modalResult_ = result; }
 
   TNotifyEvent OnClick;

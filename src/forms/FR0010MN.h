@@ -6,7 +6,7 @@
 
 #include "classlib/drawgrid.h"
 #include "classlib/form.h"
-#include "classlib/graphics.h"
+#include "classlib/bitmap.h"
 #include "classlib/image.h"
 #include "classlib/imagelist.h"
 #include "classlib/menus.h"

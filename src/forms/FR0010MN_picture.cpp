@@ -3,7 +3,7 @@
 #include "classlib/exception.h"
 #include "forms/FR0010MN.h"
 #include "platform/raster.h"
-#include "platform/screen.h"
+#include "classlib/screen.h"
 #include "render/cellpainter.h"
 #include "render/picturefit.h"
 #include "util/CL0010GF.h"
@@ -21,7 +21,7 @@ bool TFrmFR0010MN::CreateBitmaps() {
     // Screen sized, so that any cell of either grid fits in it. Every cell is
     // composed in it before it is copied out, so its first contents never
     // show: the pages no cell reaches stay unused.
-    const platform::ScreenSize screen = platform::PrimaryScreenSize();
+    const classlib::ScreenSize screen = classlib::PrimaryScreenSize();
     BmpWork->SetWidth(screen.Width);
     BmpWork->SetHeight(screen.Height);
     return true;

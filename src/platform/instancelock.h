@@ -2,6 +2,7 @@
 // system when its holder exits or dies.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,10 +34,8 @@ class InstanceLock {
   void Release();
 
  private:
-  int OpenFolder() const;
-
   std::string folder_;
-  int fd_ = -1;
+  std::intptr_t held_ = -1;  // the system's handle of the held lock
 };
 
 // The folder for lock files: $XDG_RUNTIME_DIR when it is an absolute path to

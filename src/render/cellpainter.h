@@ -2,7 +2,7 @@
 // work bitmap, as a function of the cell's state and the picture alone.
 #pragma once
 
-#include "classlib/graphics.h"
+#include "classlib/bitmap.h"
 #include "classlib/imagelist.h"
 
 namespace render {

@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "classlib/form.h"
-#include "classlib/graphics.h"
+#include "classlib/canvas.h"
 #include "classlib/msgdialog.h"
 
 class TClsCL0010GF {

@@ -16,7 +16,7 @@
 #include <set>
 
 #include "classlib/exception.h"
-#include "platform/qimage_bridge.h"
+#include "classlib/qt/qimage_bridge.h"
 #include "support/bmp_bytes.h"
 #include "support/image_compare.h"
 
@@ -71,7 +71,7 @@ TEST(BmpLoader, CorpusVerdictsPixelsAndMessages) {
       EXPECT_EQ(message, QString());
       const QImage expected(Q(path.string() + ".ppm"));
       EXPECT_TRUE(testsupport::SameImage("corpus-" + entry.Name, s,
-                                         platform::SurfaceFromQImage(expected.convertToFormat(QImage::Format_RGB32))));
+                                         classlib::SurfaceFromQImage(expected.convertToFormat(QImage::Format_RGB32))));
       continue;
     }
     const QString name = QString::fromStdString(entry.Name);

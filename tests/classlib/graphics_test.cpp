@@ -1,5 +1,5 @@
 // graphics_test.cpp: the bitmap's refused sizes and failed allocations.
-#include "classlib/graphics.h"
+#include "classlib/bitmap.h"
 
 #include <gtest/gtest.h>
 

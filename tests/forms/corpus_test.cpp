@@ -11,7 +11,7 @@
 #include "classlib/msgdialog.h"
 #include "forms/mainwindow_fixture.h"
 #include "bmp/header.h"
-#include "platform/qimage_bridge.h"
+#include "classlib/qt/qimage_bridge.h"
 #include "soak/process_memory.h"
 #include "support/bmp_bytes.h"
 #include "support/image_compare.h"
@@ -35,7 +35,7 @@ bool SmallWithSoundHeaders(const fs::path& path) {
 
 platform::Surface ReadPpm(const fs::path& path) {
   const QImage image(QString::fromStdString(path.string()));
-  return platform::SurfaceFromQImage(image.convertToFormat(QImage::Format_RGB32));
+  return classlib::SurfaceFromQImage(image.convertToFormat(QImage::Format_RGB32));
 }
 
 class CorpusTest : public MainWindowTest, public ::testing::WithParamInterface<QSize> {

@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "forms/mainwindow_fixture.h"
-#include "platform/qimage_bridge.h"
+#include "classlib/qt/qimage_bridge.h"
 #include "support/image_compare.h"
 
 using namespace classlib;
@@ -98,7 +98,7 @@ TEST_F(GameTest, TheLastSlideEndsTheGameSilently) {
     const QImage expected = picture_.copy((cell % 5) * pw, (cell / 5) * ph, pw, ph);
     EXPECT_TRUE(testsupport::SameImage(
         "complete-cell-" + std::to_string(cell), BoardCellPixels(cell % 5, cell / 5),
-        platform::SurfaceFromQImage(expected)));
+        classlib::SurfaceFromQImage(expected)));
   }
   // Double-clicks now do nothing, while cells can still be selected.
   DoubleClickCell(1, 2);

@@ -7,7 +7,7 @@
 #include "classlib/application.h"
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
-#include "platform/qimage_bridge.h"
+#include "classlib/qt/qimage_bridge.h"
 #include "support/message_box.h"
 
 using namespace classlib;
@@ -34,12 +34,21 @@ QString WriteBmp(const QTemporaryDir& dir, const QString& name, const QImage& pi
 
 void MainWindowTest::SetUp() {
   ClearModalAnswers();
+  // A box no test asked for is recorded, so that the test fails, and closed
+  // at once rather than left waiting for a player.
+  SetUnansweredModal([this](QWidget* box) {
+    const QString text = testsupport::ReadBox(box).Text;
+    ADD_FAILURE() << "a box no test expected: " << text.toStdString();
+    boxTexts_ << text;
+    return mrCancel;
+  });
   Application->SetTitle(QStringLiteral("Tessra"));
   Recreate();
 }
 
 void MainWindowTest::TearDown() {
   Application->DestroyForms();
+  SetUnansweredModal({});
   EXPECT_EQ(ClearModalAnswers(), 0) << "a queued box answer or file name was never used";
 }
 
@@ -115,7 +124,7 @@ namespace {
 
 platform::Surface CellPixels(const TDrawGrid* grid, int col, int row) {
   const TRect r = grid->CellRect(col, row);
-  return platform::SurfaceFromQImage(
+  return classlib::SurfaceFromQImage(
       grid->viewport()->grab().toImage().copy(r.Left, r.Top, r.Width(), r.Height()));
 }
 

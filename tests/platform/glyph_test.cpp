@@ -5,7 +5,7 @@
 
 #include <QImage>
 
-#include "platform/qimage_bridge.h"
+#include "classlib/qt/qimage_bridge.h"
 #include "platform/raster.h"
 #include "support/image_compare.h"
 
@@ -58,12 +58,12 @@ TEST(DisabledGlyph, GreyShapeOverWhiteCopyOffsetByOne) {
 // Pictures from resources come in any format, indexed ones included.
 TEST(QImageBridge, RoundTripKeepsEveryPixel) {
   const Surface s = FromArt({"KYB", "tGr"}, kLegend);
-  const QImage image = platform::ToQImage(s);
-  EXPECT_TRUE(SameImage("bridge", platform::SurfaceFromQImage(image), s));
+  const QImage image = classlib::ToQImage(s);
+  EXPECT_TRUE(SameImage("bridge", classlib::SurfaceFromQImage(image), s));
   EXPECT_TRUE(SameImage("bridge-indexed",
-                        platform::SurfaceFromQImage(image.convertToFormat(QImage::Format_Indexed8)), s));
-  EXPECT_TRUE(platform::SurfaceFromQImage(QImage()).IsEmpty());
-  EXPECT_TRUE(platform::ToQImage(Surface()).isNull());
+                        classlib::SurfaceFromQImage(image.convertToFormat(QImage::Format_Indexed8)), s));
+  EXPECT_TRUE(classlib::SurfaceFromQImage(QImage()).IsEmpty());
+  EXPECT_TRUE(classlib::ToQImage(Surface()).isNull());
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <tuple>
 
-#include "classlib/graphics.h"
+#include "classlib/bitmap.h"
 #include "classlib/imagelist.h"
 #include "render/cellpainter.h"
 #include "support/image_compare.h"

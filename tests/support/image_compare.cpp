@@ -1,7 +1,7 @@
 // image_compare.cpp: exact surface comparison for pixel tests.
 #include "support/image_compare.h"
 
-#include "platform/qimage_bridge.h"
+#include "classlib/qt/qimage_bridge.h"
 
 #include <QDir>
 #include <QImage>
@@ -83,7 +83,7 @@ platform::Surface Crop(const platform::Surface& s, int x, int y, int w, int h) {
 }
 
 platform::Surface Shown(QWidget* widget) {
-  return platform::SurfaceFromQImage(widget->grab().toImage());
+  return classlib::SurfaceFromQImage(widget->grab().toImage());
 }
 
 }  // namespace testsupport

@@ -1,9 +1,12 @@
 // qimage_bridge.cpp: row by row copies between surfaces and QImage.
-#include "platform/qimage_bridge.h"
+#include "classlib/qt/qimage_bridge.h"
 
 #include <cstring>
 
-namespace platform {
+namespace classlib {
+
+using platform::Color;
+using platform::Surface;
 
 Surface SurfaceFromQImage(const QImage& image) {
   if (image.isNull()) return {};
@@ -31,4 +34,4 @@ QImage ToQImage(const Surface& surface) {
   return image;
 }
 
-}  // namespace platform
+}  // namespace classlib

@@ -5,13 +5,13 @@
 
 #include "platform/surface.h"
 
-namespace platform {
+namespace classlib {
 
 // Any format is accepted; translucent pixels are flattened as Qt converts to
 // RGB32. A null image gives an empty surface.
-Surface SurfaceFromQImage(const QImage& image);
+platform::Surface SurfaceFromQImage(const QImage& image);
 
 // A deep copy in QImage::Format_RGB32; an empty surface gives a null image.
-QImage ToQImage(const Surface& surface);
+QImage ToQImage(const platform::Surface& surface);
 
-}  // namespace platform
+}  // namespace classlib

@@ -1,7 +1,8 @@
-// screen.h: the size of the primary screen in device pixels.
+// screen.h: the size of the primary screen in device pixels, from the
+// window system (one implementation per toolkit: qt/screen_qt.cpp).
 #pragma once
 
-namespace platform {
+namespace classlib {
 
 struct ScreenSize {
   int Width = 0;
@@ -13,4 +14,4 @@ struct ScreenSize {
 // a screen).
 ScreenSize PrimaryScreenSize();
 
-}  // namespace platform
+}  // namespace classlib

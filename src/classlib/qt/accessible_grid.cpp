@@ -1,6 +1,7 @@
-// accessible.cpp: the interface factory, and a draw grid as a table of
-// cells that have names, a place on screen, a selected state and an action.
-#include "classlib/accessible.h"
+// accessible_grid.cpp: a draw grid as assistive technology sees it: a
+// table of cells that have names, a place on screen, a selected state and an
+// action.
+#include "classlib/qt/accessible_grid.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
@@ -8,7 +9,6 @@
 #include <vector>
 
 #include "classlib/drawgrid.h"
-#include "classlib/image.h"
 
 namespace classlib {
 namespace {
@@ -174,22 +174,8 @@ class TGridAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
   mutable std::vector<QAccessible::Id> cells_;  // 0 until first asked for
 };
 
-QAccessibleInterface* Factory(const QString&, QObject* object) {
-  if (auto* grid = qobject_cast<TDrawGrid*>(object)) return new TGridAccessible(grid);
-  if (auto* image = qobject_cast<TImage*>(object)) {
-    return new QAccessibleWidget(image, QAccessible::Graphic);
-  }
-  return nullptr;
-}
-
 }  // namespace
 
-void InstallAccessibleFactory() {
-  static const bool installed = [] {
-    QAccessible::installFactory(Factory);
-    return true;
-  }();
-  (void)installed;
-}
+QAccessibleInterface* NewGridAccessible(TDrawGrid* grid) { return new TGridAccessible(grid); }
 
 }  // namespace classlib

@@ -1,11 +1,11 @@
-// screen.cpp: screen metrics from the window system.
-#include "platform/screen.h"
+// screen_qt.cpp: screen metrics from the window system, through Qt.
+#include "classlib/screen.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <cmath>
 
-namespace platform {
+namespace classlib {
 
 ScreenSize PrimaryScreenSize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -16,4 +16,4 @@ ScreenSize PrimaryScreenSize() {
           static_cast<int>(std::lround(logical.height() * ratio))};
 }
 
-}  // namespace platform
+}  // namespace classlib

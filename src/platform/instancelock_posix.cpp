@@ -1,4 +1,4 @@
-// instancelock.cpp: the single-instance lock on POSIX: flock() on a file in a
+// instancelock_posix.cpp: the single-instance lock on POSIX: flock() on a file in a
 // folder only we can write.
 #include "platform/instancelock.h"
 
@@ -63,20 +63,25 @@ int LockExclusive(int fd) {
 
 }  // namespace
 
-InstanceLock::InstanceLock(std::string folder) : folder_(std::move(folder)) {}
+namespace {
 
-InstanceLock::~InstanceLock() { Release(); }
-
-int InstanceLock::OpenFolder() const {
-  if (!folder_.empty()) return OpenPrivateFolder(folder_);
+int OpenLockFolder(const std::string& chosen) {
+  if (!chosen.empty()) return OpenPrivateFolder(chosen);
   std::optional<std::string> folder = DefaultLockFolder();
   return folder ? OpenPrivateFolder(*folder) : -1;
 }
 
+}  // namespace
+
+InstanceLock::InstanceLock(std::string folder) : folder_(std::move(folder)) {}
+
+InstanceLock::~InstanceLock() { Release(); }
+
+
 LockResult InstanceLock::Acquire(std::string_view name) {
   Release();
   if (!IsPlainFileName(name)) return LockResult::Unavailable;
-  int dir = OpenFolder();
+  int dir = OpenLockFolder(folder_);
   if (dir < 0) return LockResult::Unavailable;
 
   // O_NOFOLLOW: a symbolic link at the lock path is refused, never followed,
@@ -101,16 +106,17 @@ LockResult InstanceLock::Acquire(std::string_view name) {
                                 : LockResult::Unavailable;
   }
   WriteHolderText(fd, std::to_string(getpid()) + "\n");
-  fd_ = fd;
+  held_ = fd;
   return LockResult::Acquired;
 }
 
 void InstanceLock::Release() {
-  if (fd_ < 0) return;
+  if (held_ < 0) return;
   // Emptied, not removed (see the header); closing drops the lock.
-  WriteHolderText(fd_, "");
-  close(fd_);
-  fd_ = -1;
+  const int fd = static_cast<int>(held_);
+  WriteHolderText(fd, "");
+  close(fd);
+  held_ = -1;
 }
 
 std::optional<std::string> DefaultLockFolder() {
