@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QIcon>
 #include <QLocale>
+#include <QScopedValueRollback>
 #include <QSettings>
 #include <QTranslator>
 
@@ -85,6 +86,32 @@ void TApplication::ShowException(const Exception& e) {
   auto box = CreateMessageDialog(e.Message() + QStringLiteral("."), TMsgDlgType::mtError);
   box->SetCaption(title_);
   box->ShowModal();
+}
+
+// There is no hidden application window here: each window is minimised and
+// restored in turn.
+void TApplication::Minimize() {
+  const QScopedValueRollback<bool> arranging(ArrangingWindows, true);
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible() && !(window->windowState() & Qt::WindowMinimized)) {
+      window->setWindowState(window->windowState() | Qt::WindowMinimized);
+    }
+  }
+}
+
+void TApplication::Restore() {
+  const QScopedValueRollback<bool> arranging(ArrangingWindows, true);
+  QList<QWidget*> windows = QApplication::topLevelWidgets();
+  if (mainForm_ != nullptr) {
+    windows.removeAll(mainForm_);
+    windows.prepend(mainForm_);
+  }
+  for (QWidget* window : windows) {
+    if (window->windowState() & Qt::WindowMinimized) {
+      window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    }
+  }
+  if (QWidget* modal = QApplication::activeModalWidget()) modal->raise();
 }
 
 void TApplication::DestroyForms() {

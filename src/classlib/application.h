@@ -71,6 +71,12 @@ class TApplication : public QObject {
   // captioned with the title.
   void ShowException(const Exception& e);
 
+  // Minimises the program as a whole: every window of it that is shown, the
+  // main form and any modal box alike, so that none is left on its own.
+  void Minimize();
+  // Brings every window of the program back, the main form first so that a
+  // modal box comes up above it.
+  void Restore();
   // Set while the program itself minimises or restores its windows, so that
   // the resulting state changes are not taken for new requests.
   bool ArrangingWindows = false;

@@ -2,10 +2,6 @@
 // commands, and minimising and restoring the whole program.
 #include "forms/FR0010MN.h"
 
-#include <QApplication>
-#include <QScopedValueRollback>
-#include <QWidget>
-
 #include "classlib/application.h"
 #include "classlib/exception.h"
 #include "forms/FR0000AB.h"
@@ -104,33 +100,12 @@ void TFrmFR0010MN::WMSysCommand(TMessage& Msg) {
   // already acted by the time the window hears of it.
 }
 
-void TFrmFR0010MN::MinimizeApp() {
-  // There is no hidden application window here: the program minimises as a
-  // whole by minimising each of its visible windows, the main window and any
-  // modal box alike, so that no window is left minimised on its own.
-  const QScopedValueRollback<bool> arranging(Application->ArrangingWindows, true);
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window->isVisible() && !(window->windowState() & Qt::WindowMinimized)) {
-      window->setWindowState(window->windowState() | Qt::WindowMinimized);
-    }
-  }
-}
+void TFrmFR0010MN::MinimizeApp() { Application->Minimize(); }
 
 void TFrmFR0010MN::AppMessage(TMessage& Msg, bool& Handled) {
   if (Msg.Msg != WM_SYSCOMMAND) return;
   if (Msg.WParam == SC_RESTORE) {
-    // Bring every window of the program back, the main window first so that
-    // a modal box comes up above it.
-    const QScopedValueRollback<bool> arranging(Application->ArrangingWindows, true);
-    QList<QWidget*> windows = QApplication::topLevelWidgets();
-    windows.removeAll(this);
-    windows.prepend(this);
-    for (QWidget* window : windows) {
-      if (window->windowState() & Qt::WindowMinimized) {
-        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-      }
-    }
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->raise();
+    Application->Restore();
     Handled = true;
   } else if (Msg.WParam == SC_MINIMIZE) {
     MinimizeApp();

@@ -1,9 +1,6 @@
 // CL0010GF_boxes.cpp: the utility object's message boxes, title and centring.
-#include <QApplication>
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "classlib/application.h"
+#include "classlib/screen.h"
 #include "util/CL0010GF.h"
 
 using namespace classlib;
@@ -32,7 +29,7 @@ void TClsCL0010GF::ShowError(const QString& text) { ShowBox(text, TMsgDlgType::m
 
 void TClsCL0010GF::ShowBox(const QString& text, TMsgDlgType type) {
   // The default arrow, also when a wait cursor was showing; it stays so.
-  while (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();
+  Screen->SetCursor(TCursor::crDefault);
   try {
     const std::unique_ptr<TMessageForm> box = CreateMessageDialog(text, type);
     const QSize size = OuterRect(box.get()).size();
@@ -43,8 +40,9 @@ void TClsCL0010GF::ShowBox(const QString& text, TMsgDlgType type) {
       // Before the main window has finished its creation (a failure while it
       // is being built) there is nothing to sit over: the box is centred on
       // the screen and carries the application's title.
-      const QScreen* screen = QGuiApplication::primaryScreen();
-      if (screen != nullptr) box->move(CentredOver(screen->geometry(), size));
+      if (const TRect screen = Screen->Bounds(); !screen.IsEmpty()) {
+        box->move(CentredOver(QRect(screen.Left, screen.Top, screen.Width(), screen.Height()), size));
+      }
       box->SetCaption(Application->Title());
     }
     box->ShowModal();
