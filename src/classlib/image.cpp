@@ -4,13 +4,15 @@
 #include <QPainter>
 
 #include "classlib/accessible.h"
+#include "classlib/qt/qimage_bridge.h"
 
 namespace classlib {
 
 TImage::TImage(QWidget* parent) : QWidget(parent) { InstallAccessibleFactory(); }
 
-void TImage::SetPicture(const QImage& picture) {
-  picture_ = picture.copy();
+void TImage::SetPicture(const platform::Surface& picture) {
+  surface_ = picture;
+  picture_ = ToQImage(picture);
   ApplyAutoSize();
   update();
 }

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "platform/surface.h"
+
 namespace classlib {
 
 // Shows its picture unscaled at its top-left corner (or scaled to its size
@@ -15,9 +17,9 @@ class TImage : public QWidget {
  public:
   explicit TImage(QWidget* parent);
 
-  const QImage& Picture() const { return picture_; }
+  const platform::Surface& Picture() const { return surface_; }
   // Keeps its own copy of the picture.
-  void SetPicture(const QImage& picture);
+  void SetPicture(const platform::Surface& picture);
   void SetAutoSize(bool autoSize);
   void SetStretch(bool stretch);
 
@@ -27,7 +29,8 @@ class TImage : public QWidget {
  private:
   void ApplyAutoSize();
 
-  QImage picture_;
+  platform::Surface surface_;
+  QImage picture_;  // the same, as Qt paints it
   bool autoSize_ = false;
   bool stretch_ = false;
 };

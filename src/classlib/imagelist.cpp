@@ -1,10 +1,8 @@
 // imagelist.cpp: cutting strips into masked images and drawing them.
 #include "classlib/imagelist.h"
 
-#include <QImage>
 #include <algorithm>
 
-#include "classlib/qt/qimage_bridge.h"
 
 namespace classlib {
 
@@ -24,23 +22,6 @@ int TImageList::AddMasked(const platform::Surface& strip, TColor transparent) {
     images_.push_back(platform::MaskFromColor(cell, transparent));
   }
   return first;
-}
-
-int TImageList::AddFromResource(const QString& qrcPath, TColor transparent) {
-  QImage image(qrcPath);
-  if (image.isNull()) return -1;
-  if (image.hasAlphaChannel()) {
-    // Pictures that carry their own transparency get the key colour there,
-    // which the mask is then made from.
-    image = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-      auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-      for (int x = 0; x < image.width(); ++x) {
-        if (qAlpha(line[x]) == 0) line[x] = transparent;
-      }
-    }
-  }
-  return AddMasked(classlib::SurfaceFromQImage(image), transparent);
 }
 
 void TImageList::Draw(TCanvas* canvas, int x, int y, int index) const {

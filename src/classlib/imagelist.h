@@ -1,7 +1,6 @@
 // imagelist.h: a list of equally sized masked images, drawn by index.
 #pragma once
 
-#include <QString>
 #include <vector>
 
 #include "classlib/canvas.h"
@@ -22,10 +21,6 @@ class TImageList {
   // become the mask. Returns the index of the first image added, or -1 when
   // the strip holds no whole image.
   int AddMasked(const platform::Surface& strip, TColor transparent);
-
-  // As AddMasked, with the strip read from a Qt resource (":/..."). Returns -1
-  // when the resource cannot be read.
-  int AddFromResource(const QString& qrcPath, TColor transparent);
 
   // Draws image `index` with its top-left corner at (x, y): only the image's
   // opaque pixels change the canvas. An index out of range draws nothing.

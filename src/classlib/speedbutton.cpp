@@ -7,7 +7,6 @@
 
 #include "classlib/application.h"
 #include "classlib/bevels.h"
-#include "classlib/qt/qimage_bridge.h"
 #include "platform/raster.h"
 
 namespace classlib {
@@ -33,8 +32,7 @@ TSpeedButton::TSpeedButton(QWidget* parent) : QAbstractButton(parent) {
   });
 }
 
-void TSpeedButton::SetGlyph(const QImage& glyph) {
-  const platform::Surface surface = classlib::SurfaceFromQImage(glyph);
+void TSpeedButton::SetGlyph(const platform::Surface& surface) {
   if (surface.IsEmpty()) return;
   const platform::Color transparent = surface.Pixel(0, surface.Height() - 1);
   const platform::MaskedGlyph masked = platform::MaskFromColor(surface, transparent);

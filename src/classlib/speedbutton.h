@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "classlib/messages.h"
+#include "platform/surface.h"
 
 namespace classlib {
 
@@ -17,7 +18,7 @@ class TSpeedButton : public QAbstractButton {
 
   // The glyph's bottom-left pixel gives its transparent colour. The greyed
   // form shown while the button is disabled is derived from the glyph.
-  void SetGlyph(const QImage& glyph);
+  void SetGlyph(const platform::Surface& glyph);
 
   QString Hint() const { return hint_; }
   // The button shows no text, so its tip is also its name for screen readers.

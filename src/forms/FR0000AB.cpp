@@ -3,8 +3,10 @@
 
 #include "classlib/controls.h"
 #include "classlib/modal.h"
+#include "classlib/xpm.h"
 #include "forms/FR0010MN.h"
 #include "forms/gothicfont.h"
+#include "resources/pictures.h"
 #include "util/CL0010GF.h"
 
 using namespace classlib;
@@ -59,14 +61,14 @@ void TFrmFR0000AB::BuildLayout() {
   QWidget* client = Client();
 
   ImgBack = MakeImage(client, 8, 6, 240, 160, QStringLiteral("枠付きの背景"));
-  ImgBack->SetPicture(QImage(QStringLiteral(":/aboutback.xpm")));
+  ImgBack->SetPicture(DecodeXpm(resources::Xpm("aboutback")));
   ImgProgramIcon = MakeImage(client, 28, 24, 200, 50, QStringLiteral("Tessra"));
   ImgProgramIcon->SetStretch(true);
   LblCopyright = MakeNoticeLabel(client, 88, QStringLiteral("© 2026 Tessra Project"));
   LblComments = MakeNoticeLabel(client, 104, QStringLiteral("All rights reserved."));
   LblComments->SetWordWrap(true);
   Image1 = MakeImage(client, 32, 86, 32, 32, QStringLiteral("製作者のエンブレム"));
-  Image1->SetPicture(QImage(QStringLiteral(":/emblem.xpm")));
+  Image1->SetPicture(DecodeXpm(resources::Xpm("emblem")));
   BtnOKButton = new TButton(client);
   SetBounds(BtnOKButton, 160, 128, 73, 25);
   BtnOKButton->SetCaption(QStringLiteral("OK"));

@@ -1,10 +1,10 @@
 // FR0010MN_layout.cpp: the main window's components, menu and event bindings,
 // as the window stands before any handler has run.
-#include <QImage>
-
 #include "classlib/controls.h"
+#include "classlib/xpm.h"
 #include "forms/FR0010MN.h"
 #include "forms/gothicfont.h"
+#include "resources/pictures.h"
 
 using namespace classlib;
 
@@ -13,7 +13,7 @@ namespace {
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 434;
 
-QImage Picture(const char* name) { return QImage(QString::fromLatin1(name)); }
+platform::Surface Picture(const char* name) { return DecodeXpm(resources::Xpm(name)); }
 
 TSpeedButton* MakeSpeedButton(QWidget* parent, int left, const QString& hint, const char* glyph) {
   auto* button = new TSpeedButton(parent);
@@ -66,10 +66,10 @@ void TFrmFR0010MN::BuildLayout() {
   PnlTop->SetBevelOuter(TBevelCut::bvLowered);
   PnlTop->SetBevelInner(TBevelCut::bvRaised);
   SetAlign(PnlTop, TAlign::alTop);
-  SpbOpen = MakeSpeedButton(PnlTop, 8, QStringLiteral("ﾌｧｲﾙを開く"), ":/open.xpm");
-  SpbStart = MakeSpeedButton(PnlTop, 48, QStringLiteral("ｼｬｯﾌﾙ"), ":/shuffle.xpm");
+  SpbOpen = MakeSpeedButton(PnlTop, 8, QStringLiteral("ﾌｧｲﾙを開く"), "open");
+  SpbStart = MakeSpeedButton(PnlTop, 48, QStringLiteral("ｼｬｯﾌﾙ"), "shuffle");
   SpbStart->setEnabled(false);
-  SpbExit = MakeSpeedButton(PnlTop, 88, QStringLiteral("閉じる"), ":/exit.xpm");
+  SpbExit = MakeSpeedButton(PnlTop, 88, QStringLiteral("閉じる"), "exit");
   Bevel1 = new TBevel(PnlTop);
   SetBounds(Bevel1, 43, 8, 6, 33);
   Bevel1->SetShape(TBevelShape::bsLeftLine);
@@ -80,9 +80,9 @@ void TFrmFR0010MN::BuildLayout() {
   PnlLeft = MakePanel(client, 0, 49, 273, 385);
   PnlLeft->SetColor(clSilver);
   SetAlign(PnlLeft, TAlign::alLeft);
-  ImgHint = MakeImage(PnlLeft, 12, 8, 120, 32, ":/hintview.xpm", QStringLiteral("Hint View"));
+  ImgHint = MakeImage(PnlLeft, 12, 8, 120, 32, "hintview", QStringLiteral("Hint View"));
   ImgHint->SetAutoSize(true);
-  ImgLogo = MakeImage(PnlLeft, 0, 304, 273, 81, ":/logo.xpm", QStringLiteral("Tessra"));
+  ImgLogo = MakeImage(PnlLeft, 0, 304, 273, 81, "logo", QStringLiteral("Tessra"));
   SetAlign(ImgLogo, TAlign::alBottom);
   DGSub = MakeGrid(PnlLeft, 12, 40, 245, 245, QStringLiteral("見本"));
   DGSub->SetScrollBars(TScrollStyle::ssNone);
@@ -95,7 +95,7 @@ void TFrmFR0010MN::BuildLayout() {
   PnlCaption = MakePanel(PnlMain, 0, 0, 359, 40);
   PnlCaption->SetColor(clSilver);
   SetAlign(PnlCaption, TAlign::alTop);
-  ImgCaption = MakeImage(PnlCaption, 0, 8, 120, 32, ":/mainview.xpm",
+  ImgCaption = MakeImage(PnlCaption, 0, 8, 120, 32, "mainview",
                          QStringLiteral("Main View"));
   ImgCaption->SetAutoSize(true);
 
@@ -104,7 +104,7 @@ void TFrmFR0010MN::BuildLayout() {
   ODPic->SetFilter(QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ(*.bmp)|*.bmp"));
   ILBits = std::make_unique<TImageList>();
   // The strip's transparent pixels become the mask; no glyph uses fuchsia.
-  ILBits->AddFromResource(QStringLiteral(":/numbers.xpm"), clFuchsia);
+  ILBits->AddMasked(DecodeXpm(resources::Xpm("numbers"), clFuchsia), clFuchsia);
 
   BuildMenu();
   SetClientSize(kClientWidth, kClientHeight);

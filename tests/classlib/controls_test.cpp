@@ -14,6 +14,7 @@
 #include <tuple>
 #include <vector>
 
+#include "classlib/qt/qimage_bridge.h"
 #include "classlib/application.h"
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
@@ -45,7 +46,7 @@ QImage Glyph() {
 // and a click raises OnClick only while enabled.
 TEST(SpeedButton, PaintsItsGlyphByStateAndClicksWhileEnabled) {
   TSpeedButton button(nullptr);
-  button.SetGlyph(Glyph());
+  button.SetGlyph(classlib::SurfaceFromQImage(Glyph()));
   button.resize(33, 33);
   EXPECT_EQ(button.focusPolicy(), Qt::NoFocus);
   int clicks = 0;

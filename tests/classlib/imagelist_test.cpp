@@ -24,7 +24,6 @@ TEST(TImageList, CutsTheStripAndDrawsOnlyOpaquePixels) {
   EXPECT_EQ(list.AddMasked(strip, clFuchsia), 0);
   EXPECT_EQ(list.AddMasked(strip, clFuchsia), 3);
   EXPECT_EQ(list.AddMasked(platform::Surface(2, 2), clFuchsia), -1) << "narrower than one image";
-  EXPECT_EQ(list.AddFromResource(":/no/such/picture.bmp", clWhite), -1);
   EXPECT_EQ(list.Count(), 6);
 
   platform::Surface s(8, 3, clSilver);

@@ -7,12 +7,49 @@
 #include <QSet>
 #include <QVector>
 #include <cstdlib>
+#include <vector>
+
+#include "classlib/xpm.h"
+#include "resources/pictures.h"
 
 namespace {
 
+// The committed file, as Qt's own reader sees it.
 QImage Load(const char* name) {
-  return QImage(QStringLiteral(":/%1.xpm").arg(QLatin1String(name)))
+  return QImage(QStringLiteral(TESSRA_SOURCE_DIR "/resources/%1.xpm").arg(QLatin1String(name)))
       .convertToFormat(QImage::Format_ARGB32);
+}
+
+const char* const kPictures[] = {"open",       "shuffle",    "exit",       "hintview",
+                                 "mainview",   "logo",       "numbers",    "mainicon16",
+                                 "mainicon32", "mainicon48", "aboutback",  "emblem"};
+
+// Our reader, which every toolkit shows, gives Qt's pixels, with None as the
+// colour asked for; and it refuses what breaks the format's rules.
+TEST(Resources, OurXpmReaderGivesQtsPixels) {
+  constexpr classlib::TColor kNone = 0xFF123456u;
+  for (const char* name : kPictures) {
+    const QImage qt = Load(name);
+    const platform::Surface ours = classlib::DecodeXpm(resources::Xpm(name), kNone);
+    ASSERT_EQ(std::pair(ours.Width(), ours.Height()), std::pair(qt.width(), qt.height())) << name;
+    int differ = 0;
+    for (int y = 0; y < qt.height(); ++y) {
+      for (int x = 0; x < qt.width(); ++x) {
+        const QRgb pixel = qt.pixel(x, y);
+        differ += ours.Pixel(x, y) != (qAlpha(pixel) == 0 ? kNone : pixel);
+      }
+    }
+    EXPECT_EQ(differ, 0) << name;
+  }
+  const char* const good[] = {"2 1 2 1", ". c #FF0000", "x c None", ".x"};
+  EXPECT_EQ(classlib::DecodeXpm(good, kNone).Pixel(1, 0), kNone);
+  const std::vector<std::vector<const char*>> broken = {
+      {"2 1 2 1", ". c #FF0000", "x c None", "."},         // a short row
+      {"2 1 2 1", ". c #FF0000", "x c None", ".y"},        // a pixel with no colour
+      {"2 1 2 1", ". c #FF00", "x c None", ".x"},          // a colour cut short
+      {"2 2 2 1", ". c #FF0000", "x c None", ".x"},        // a row missing
+  };
+  for (const auto& lines : broken) EXPECT_TRUE(classlib::DecodeXpm(lines).IsEmpty()) << lines.back();
 }
 
 TEST(Resources, EveryPictureLoadsAtItsSizeInStandardColours) {

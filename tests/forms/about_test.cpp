@@ -16,7 +16,7 @@ struct BoxSeen {
   QRect Frame;
   QString Caption;
   QSize Client;
-  QImage Logo;
+  platform::Surface Logo;
   QStringList PictureNames;  // what a screen reader calls the pictures
 };
 

@@ -5,7 +5,9 @@
 
 #include "classlib/bitmap.h"
 #include "classlib/imagelist.h"
+#include "classlib/xpm.h"
 #include "render/cellpainter.h"
+#include "resources/pictures.h"
 #include "support/image_compare.h"
 
 using classlib::clBlack;
@@ -38,7 +40,7 @@ class CellPainterTest : public ::testing::Test {
   void SetUp() override {
     work_.SetWidth(200);
     work_.SetHeight(200);
-    glyphs_.AddFromResource(QStringLiteral(":/numbers.xpm"), classlib::clFuchsia);
+    glyphs_.AddMasked(classlib::DecodeXpm(resources::Xpm("numbers")), classlib::clFuchsia);
     ASSERT_EQ(glyphs_.Count(), 25);
   }
 
