@@ -1,5 +1,6 @@
 // benchwindow.cpp: setting the main window up for the benchmarks.
 #include "benchwindow.h"
+#include "classlib/qt/qstring.h"
 
 #include <QImage>
 #include <QImageWriter>
@@ -37,7 +38,7 @@ QString WritePatternBmp(const QTemporaryDir& dir, int width, int height) {
 
 BenchWindow::BenchWindow(WindowSize size) {
   ClearModalAnswers();
-  Application->SetTitle(QStringLiteral("Tessra"));
+  Application->SetTitle("Tessra");
   Application->CreateForm(FrmFR0010MN);
   window_ = FrmFR0010MN;
   if (size == WindowSize::Maximised) {
@@ -59,7 +60,7 @@ bool BenchWindow::Open(const QString& path, QString* refusal) {
     if (refusal != nullptr) *refusal = testsupport::ReadBox(box).Text;
     return mrOk;
   });
-  SetNextModalAnswer(path);
+  SetNextModalAnswer(classlib::FromQString(path));
   window_->MnuOpenClick(window_->SpbOpen);
   ClearModalAnswers();
   QCoreApplication::processEvents();

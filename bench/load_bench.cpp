@@ -12,6 +12,7 @@
 #include <map>
 
 #include "benchwindow.h"
+#include "classlib/qt/qstring.h"
 #include "bmp/header.h"
 #include "platform/raster.h"
 #include "soak/process_memory.h"
@@ -106,7 +107,7 @@ void LoadPicture(benchmark::State& state, const PictureCase& picture) {
   BenchWindow bench(WindowSize::Maximised);
   TFrmFR0010MN* window = bench.Window();
   for (auto _ : state) {
-    const bool accepted = window->LoadPicture(path);
+    const bool accepted = window->LoadPicture(classlib::FromQString(path));
     benchmark::DoNotOptimize(accepted);
   }
   const TFrmFR0010MNView view(window);

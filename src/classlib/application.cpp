@@ -11,6 +11,7 @@
 
 #include "classlib/form.h"
 #include "classlib/msgdialog.h"
+#include "classlib/qt/qstring.h"
 
 namespace classlib {
 namespace {
@@ -40,15 +41,17 @@ void TApplication::Initialize(int& argc, char** argv) {
   terminated_ = false;
 }
 
-void TApplication::SetTitle(const QString& title) {
+void TApplication::SetTitle(const TString& title) {
   title_ = title;
   QApplication::setApplicationDisplayName(QString());
-  QApplication::setApplicationName(title);
+  QApplication::setApplicationName(ToQString(title));
 }
 
 void TApplication::SetIcon(const QIcon& icon) { QApplication::setWindowIcon(icon); }
 
-bool TApplication::SetToolkitLanguage(const QString& language, const QString& translations) {
+bool TApplication::SetToolkitLanguage(const TString& languageText, const TString& translationsText) {
+  const QString language = ToQString(languageText);
+  const QString translations = ToQString(translationsText);
   QLocale::setDefault(QLocale(language));
   // The one file by its name: no search through the system's locale names.
   auto* translator = new QTranslator(QCoreApplication::instance());
@@ -83,7 +86,7 @@ bool TApplication::HookMessage(TMessage& message) {
 }
 
 void TApplication::ShowException(const Exception& e) {
-  auto box = CreateMessageDialog(e.Message() + QStringLiteral("."), TMsgDlgType::mtError);
+  auto box = CreateMessageDialog(e.Message() + ".", TMsgDlgType::mtError);
   box->SetCaption(title_);
   box->ShowModal();
 }

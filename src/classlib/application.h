@@ -3,12 +3,12 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 #include <functional>
 #include <memory>
 
 #include "classlib/exception.h"
 #include "classlib/messages.h"
+#include "classlib/tstring.h"
 
 class QApplication;
 class QIcon;
@@ -32,8 +32,8 @@ class TApplication : public QObject {
   // Creates the Qt application once; later calls do nothing.
   void Initialize(int& argc, char** argv);
 
-  QString Title() const { return title_; }
-  void SetTitle(const QString& title);
+  TString Title() const { return title_; }
+  void SetTitle(const TString& title);
   // The icon every window of the program shows unless it has its own.
   void SetIcon(const QIcon& icon);
   // Makes the toolkit's own texts speak `language`, such as "ja", whatever
@@ -42,7 +42,7 @@ class TApplication : public QObject {
   // the system, such as file kinds, through the default locale. Returns
   // false when the file is missing or unreadable; the dialogs then keep the
   // toolkit's English texts.
-  bool SetToolkitLanguage(const QString& language, const QString& translations);
+  bool SetToolkitLanguage(const TString& language, const TString& translations);
 
   // Creates a form of class T, stores it in `ref`; the first form so created
   // becomes the main form. The application owns its forms.
@@ -94,7 +94,7 @@ class TApplication : public QObject {
   void AdoptForm(TForm* form);
 
   std::unique_ptr<QApplication> qapp_;
-  QString title_;
+  TString title_;
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;
   int hintHidePause_ = 2500;

@@ -12,7 +12,7 @@ namespace classlib {
 namespace {
 
 [[noreturn]] void ThrowOutOfMemory(int width, int height) {
-  throw Exception(Sentence(TSentence::BitmapOutOfMemory).arg(width).arg(height));
+  throw Exception(Sentence(TSentence::BitmapOutOfMemory).Arg(width).Arg(height));
 }
 
 }  // namespace
@@ -27,7 +27,7 @@ void TBitmap::SetHeight(int height) { ChangeSize(Width(), height); }
 // for; a failed allocation leaves the bitmap as it was.
 void TBitmap::ChangeSize(int width, int height) {
   if (width < 0 || height < 0) {
-    throw Exception(Sentence(TSentence::BitmapBadSize).arg(width).arg(height));
+    throw Exception(Sentence(TSentence::BitmapBadSize).Arg(width).Arg(height));
   }
   if (width == Width() && height == Height()) return;
   if (std::uint64_t(width) * std::uint64_t(height) > platform::kMaxSurfacePixels) {
@@ -40,7 +40,7 @@ void TBitmap::ChangeSize(int width, int height) {
   }
 }
 
-bool TBitmap::LoadFromFile(const QString& fileName,
+bool TBitmap::LoadFromFile(const TString& fileName,
                            const std::function<bool(int, int)>& accept) {
   return LoadBmpFile(fileName, surface_, accept);
 }

@@ -2,10 +2,10 @@
 // from BMP files.
 #pragma once
 
-#include <QString>
 #include <functional>
 
 #include "classlib/canvas.h"
+#include "classlib/tstring.h"
 
 namespace classlib {
 
@@ -30,7 +30,7 @@ class TBitmap {
   // when it declines, nothing changes and the result is false. Throws
   // Exception with a message naming the file and what is wrong when it
   // cannot be used.
-  bool LoadFromFile(const QString& fileName,
+  bool LoadFromFile(const TString& fileName,
                     const std::function<bool(int width, int height)>& accept = {});
 
   TCanvas* Canvas() { return &canvas_; }

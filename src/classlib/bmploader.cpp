@@ -2,8 +2,8 @@
 // every refusal.
 #include "classlib/bmploader.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <filesystem>
+#include <string>
 
 #include "bmp/bmp.h"
 #include "classlib/exception.h"
@@ -11,19 +11,18 @@
 
 namespace classlib {
 
-bool LoadBmpFile(const QString& fileName, platform::Surface& into,
+bool LoadBmpFile(const TString& fileName, platform::Surface& into,
                  const std::function<bool(int, int)>& accept) {
   bmp::BmpLimits limits;
   limits.Accept = accept;
-  bmp::BmpLoad load = bmp::LoadBmp(QFile::encodeName(fileName).toStdString(), limits);
+  bmp::BmpLoad load = bmp::LoadBmp(fileName.Utf8(), limits);
   if (load.Error == bmp::BmpError::Declined) return false;
-  QString name = QFileInfo(fileName).fileName();
-  if (name.isEmpty()) name = fileName;
+  TString name = std::filesystem::path(fileName.Utf8()).filename().string();
+  if (name.IsEmpty()) name = fileName;
   if (load.Error == bmp::BmpError::OpenFailed) {
-    throw Exception(
-        Sentence(TSentence::FileOpenFailed).arg(name, QString::number(load.SystemError)));
+    throw Exception(Sentence(TSentence::FileOpenFailed).Arg(name, std::to_string(load.SystemError)));
   }
-  if (!load.Ok()) throw Exception(Sentence(load.Error).arg(name));
+  if (!load.Ok()) throw Exception(Sentence(load.Error).Arg(name));
   into = std::move(load.Picture);
   return true;
 }

@@ -2,9 +2,9 @@
 // Japanese sentence that names the file.
 #pragma once
 
-#include <QString>
 #include <functional>
 
+#include "classlib/tstring.h"
 #include "platform/surface.h"
 
 namespace classlib {
@@ -14,7 +14,7 @@ namespace classlib {
 // LoadBmpFile returns false. Throws Exception with a sentence naming the file
 // and the fault when the file cannot be used. `into` is left unchanged
 // unless the picture was loaded.
-bool LoadBmpFile(const QString& fileName, platform::Surface& into,
+bool LoadBmpFile(const TString& fileName, platform::Surface& into,
                  const std::function<bool(int width, int height)>& accept = {});
 
 }  // namespace classlib

@@ -98,7 +98,7 @@ void TDrawGrid::SetScrollBars(TScrollStyle style) {
 }
 
 void TDrawGrid::CheckIndex(const TGridAxis& axis, int index) {
-  if (!axis.Contains(index)) throw Exception(QStringLiteral("Grid index out of range"));
+  if (!axis.Contains(index)) throw Exception("Grid index out of range");
 }
 
 void TDrawGrid::Changed() {

@@ -6,11 +6,13 @@
 #include <QImage>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "classlib/canvas.h"
 #include "classlib/gridaxis.h"
 #include "classlib/messages.h"
+#include "classlib/tstring.h"
 
 namespace classlib {
 
@@ -22,8 +24,8 @@ using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow,
                                           TRect Rect, TGridDrawState State)>;
 using TSelectCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
-using TCellNameEvent = std::function<QString(TObject* Sender, int ACol, int ARow)>;
-using TGridTextEvent = std::function<QString(TObject* Sender)>;
+using TCellNameEvent = std::function<TString(TObject* Sender, int ACol, int ARow)>;
+using TGridTextEvent = std::function<TString(TObject* Sender)>;
 
 enum class TScrollStyle { ssNone, ssBoth };
 
@@ -77,16 +79,18 @@ class TDrawGrid : public QAbstractScrollArea {
   // What a screen reader calls the cell: OnCellName's answer, empty without
   // a handler. Names once given are compared again at each Repaint, and a
   // changed one is announced.
-  QString CellName(int col, int row);
+  // What a screen reader calls the grid as a whole.
+  void SetAccessibleName(const TString& name);
+  TString CellName(int col, int row);
   // What a screen reader is told of the grid as a whole: OnDescription's
   // answer, empty without a handler.
-  QString Description();
+  TString Description();
   // A cell's description: after a Repaint that found the description or the
   // current cell changed, the current cell carries the grid's description
   // until the current cell moves again; every other cell has none. So a
   // screen reader that speaks the focused cell hears it once after a change,
   // not after every step between cells.
-  QString CellDescription(int col, int row) const;
+  TString CellDescription(int col, int row) const;
   // The cell's default action for assistive technology, what a double-click
   // on it does: the cell is selected if OnSelectCell allows, then
   // OnDblClick is raised. Nothing happens while the grid is disabled.
@@ -169,10 +173,10 @@ class TDrawGrid : public QAbstractScrollArea {
   bool layingOut_ = false;
   bool syncingBars_ = false;
   bool dragging_ = false;
-  std::vector<QString> givenNames_;  // by cell index; null until asked for
-  QString announcedDescription_;  // as of the last Repaint
+  std::vector<std::optional<TString>> givenNames_;  // by cell index; none until asked for
+  TString announcedDescription_;  // as of the last Repaint
   int announcedCell_ = -1;
-  QString cellDescription_;  // the current cell's, until it moves
+  TString cellDescription_;  // the current cell's, until it moves
 };
 
 }  // namespace classlib

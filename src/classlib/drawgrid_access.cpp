@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "classlib/drawgrid.h"
+#include "classlib/qt/qstring.h"
 
 namespace classlib {
 namespace {
@@ -17,19 +18,20 @@ void SendCellEvent(TDrawGrid* grid, int index, QAccessible::Event type) {
 
 }  // namespace
 
-QString TDrawGrid::CellName(int col, int row) {
-  const QString name = OnCellName ? OnCellName(this, col, row) : QString();
+void TDrawGrid::SetAccessibleName(const TString& name) { setAccessibleName(ToQString(name)); }
+
+TString TDrawGrid::CellName(int col, int row) {
+  TString name = OnCellName ? OnCellName(this, col, row) : TString();
   const auto index = static_cast<std::size_t>(row * ColCount() + col);
   if (givenNames_.size() <= index) givenNames_.resize(index + 1);
-  // Kept non-null, so that an empty name counts as given.
-  givenNames_[index] = name.isNull() ? QStringLiteral("") : name;
+  givenNames_[index] = name;
   return name;
 }
 
-QString TDrawGrid::Description() { return OnDescription ? OnDescription(this) : QString(); }
+TString TDrawGrid::Description() { return OnDescription ? OnDescription(this) : TString(); }
 
-QString TDrawGrid::CellDescription(int col, int row) const {
-  return col == col_ && row == row_ ? cellDescription_ : QString();
+TString TDrawGrid::CellDescription(int col, int row) const {
+  return col == col_ && row == row_ ? cellDescription_ : TString();
 }
 
 void TDrawGrid::ActivateCell(int col, int row) {
@@ -55,8 +57,8 @@ void TDrawGrid::AnnounceChangedNames() {
                         ? std::min(static_cast<int>(givenNames_.size()), ColCount() * RowCount())
                         : 0;
   for (int index = 0; index < count; ++index) {
-    const QString given = givenNames_[static_cast<std::size_t>(index)];
-    if (given.isNull() || CellName(index % ColCount(), index / ColCount()) == given) continue;
+    const std::optional<TString> given = givenNames_[static_cast<std::size_t>(index)];
+    if (!given || CellName(index % ColCount(), index / ColCount()) == *given) continue;
     SendCellEvent(this, index, QAccessible::NameChanged);
   }
   // A screen reader ignores name changes of table cells, and the toolkit's
@@ -64,7 +66,7 @@ void TDrawGrid::AnnounceChangedNames() {
   // the description of a cell that takes the focus. The current cell has
   // just taken it when a slide moved it, so that is where the board's
   // progress, and its completion, are heard.
-  const QString description = Description();
+  const TString description = Description();
   const int current = row_ * ColCount() + col_;
   if (description == announcedDescription_ && current == announcedCell_) return;
   if (description != announcedDescription_) {

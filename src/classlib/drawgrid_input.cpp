@@ -18,7 +18,7 @@ bool TDrawGrid::TrySelect(int col, int row) {
   const int oldRow = row_;
   col_ = col;
   row_ = row;
-  cellDescription_.clear();
+  cellDescription_ = {};
   viewport()->update();
   AnnounceCurrentCell(oldCol, oldRow);
   return true;

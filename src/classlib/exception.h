@@ -1,23 +1,21 @@
 // exception.h: the one exception type of the class library, carrying a message.
 #pragma once
 
-#include <QString>
 #include <exception>
-#include <string>
+
+#include "classlib/tstring.h"
 
 namespace classlib {
 
 class Exception : public std::exception {
  public:
-  explicit Exception(QString message)
-      : message_(std::move(message)), utf8_(message_.toStdString()) {}
+  explicit Exception(TString message) : message_(std::move(message)) {}
 
-  const QString& Message() const { return message_; }
-  const char* what() const noexcept override { return utf8_.c_str(); }
+  const TString& Message() const { return message_; }
+  const char* what() const noexcept override { return message_.c_str(); }
 
  private:
-  QString message_;
-  std::string utf8_;
+  TString message_;
 };
 
 }  // namespace classlib

@@ -1,5 +1,6 @@
 // form.cpp: top-level windows with a client area, menu bar and modal loop.
 #include "classlib/form.h"
+#include "classlib/qt/qstring.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -111,6 +112,10 @@ void TForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   LayOutClient();
 }
+
+TString TForm::Caption() const { return FromQString(windowTitle()); }
+
+void TForm::SetCaption(const TString& caption) { setWindowTitle(ToQString(caption)); }
 
 int TForm::ShowModal() {
   modalResult_ = mrNone;

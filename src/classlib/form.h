@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "classlib/messages.h"
+#include "classlib/tstring.h"
 
 class QEventLoop;
 class QMenuBar;
@@ -48,8 +49,8 @@ class TForm : public QWidget {
   int ClientWidth() const;
   int ClientHeight() const;
 
-  QString Caption() const { return windowTitle(); }
-  void SetCaption(const QString& caption) { setWindowTitle(caption); }
+  TString Caption() const;
+  void SetCaption(const TString& caption);
 
   // Puts the menu bar above the client area; the form owns it.
   void SetMenuBar(QMenuBar* menuBar);

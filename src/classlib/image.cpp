@@ -5,6 +5,7 @@
 
 #include "classlib/accessible.h"
 #include "classlib/qt/qimage_bridge.h"
+#include "classlib/qt/qstring.h"
 
 namespace classlib {
 
@@ -16,6 +17,8 @@ void TImage::SetPicture(const platform::Surface& picture) {
   ApplyAutoSize();
   update();
 }
+
+void TImage::SetAccessibleName(const TString& name) { setAccessibleName(ToQString(name)); }
 
 void TImage::SetAutoSize(bool autoSize) {
   autoSize_ = autoSize;

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "classlib/tstring.h"
 #include "platform/surface.h"
 
 namespace classlib {
@@ -20,6 +21,8 @@ class TImage : public QWidget {
   const platform::Surface& Picture() const { return surface_; }
   // Keeps its own copy of the picture.
   void SetPicture(const platform::Surface& picture);
+  // What a screen reader calls the picture: the words it shows.
+  void SetAccessibleName(const TString& name);
   void SetAutoSize(bool autoSize);
   void SetStretch(bool stretch);
 

@@ -1,5 +1,6 @@
 // menus.cpp: the main menu bar and its items.
 #include "classlib/menus.h"
+#include "classlib/qt/qstring.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -43,7 +44,7 @@ class ChordAltFilter : public QObject {
 
 }  // namespace
 
-TMenuItem::TMenuItem(QObject* parent, QString caption, QAction* action, QMenu* menu)
+TMenuItem::TMenuItem(QObject* parent, TString caption, QAction* action, QMenu* menu)
     : QObject(parent), caption_(std::move(caption)), action_(action), menu_(menu) {
   if (IsSeparator()) {
     action_->setSeparator(true);
@@ -57,14 +58,14 @@ TMenuItem::TMenuItem(QObject* parent, QString caption, QAction* action, QMenu* m
 bool TMenuItem::Enabled() const { return action_->isEnabled(); }
 void TMenuItem::SetEnabled(bool enabled) { action_->setEnabled(enabled); }
 
-TMenuItem* TMenuItem::Add(const QString& caption) {
+TMenuItem* TMenuItem::Add(const TString& caption) {
   if (menu_ == nullptr) {
     // Items get their submenu on demand; the action then opens it.
-    menu_ = new QMenu(caption_);
+    menu_ = new QMenu(ToQString(caption_));
     new ChordAltFilter(menu_);
     action_->setMenu(menu_);
   }
-  auto* action = caption == QStringLiteral("-") ? menu_->addSeparator() : menu_->addAction(caption);
+  auto* action = caption == "-" ? menu_->addSeparator() : menu_->addAction(ToQString(caption));
   auto* item = new TMenuItem(this, caption, action, nullptr);
   return item;
 }
@@ -76,8 +77,8 @@ TMainMenu::~TMainMenu() {
   if (bar_->parent() == nullptr) delete bar_;
 }
 
-TMenuItem* TMainMenu::Add(const QString& caption) {
-  auto* menu = new QMenu(caption, bar_);
+TMenuItem* TMainMenu::Add(const TString& caption) {
+  auto* menu = new QMenu(ToQString(caption), bar_);
   new ChordAltFilter(menu);
   auto* item = new TMenuItem(this, caption, menu->menuAction(), menu);
   bar_->addMenu(menu);

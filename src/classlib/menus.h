@@ -2,9 +2,9 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 
 #include "classlib/messages.h"
+#include "classlib/tstring.h"
 
 class QAction;
 class QMenu;
@@ -19,13 +19,13 @@ class TMenuItem : public QObject {
   Q_OBJECT
 
  public:
-  QString Caption() const { return caption_; }
+  TString Caption() const { return caption_; }
   bool Enabled() const;
   void SetEnabled(bool enabled);
-  bool IsSeparator() const { return caption_ == QStringLiteral("-"); }
+  bool IsSeparator() const { return caption_ == "-"; }
 
   // Adds an item to this item's submenu.
-  TMenuItem* Add(const QString& caption);
+  TMenuItem* Add(const TString& caption);
 
   QAction* Action() const { return action_; }
   QMenu* Menu() const { return menu_; }
@@ -34,9 +34,9 @@ class TMenuItem : public QObject {
 
  private:
   friend class TMainMenu;
-  TMenuItem(QObject* parent, QString caption, QAction* action, QMenu* menu);
+  TMenuItem(QObject* parent, TString caption, QAction* action, QMenu* menu);
 
-  QString caption_;
+  TString caption_;
   QAction* action_;
   QMenu* menu_;  // the submenu, created when the first item is added
 };
@@ -49,7 +49,7 @@ class TMainMenu : public QObject {
   ~TMainMenu() override;
 
   // Adds a menu to the bar.
-  TMenuItem* Add(const QString& caption);
+  TMenuItem* Add(const TString& caption);
   // The bar, to be put into a form (the form then owns it).
   QMenuBar* Bar() const { return bar_; }
 

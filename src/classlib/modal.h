@@ -3,9 +3,10 @@
 // it blocking.
 #pragma once
 
-#include <QString>
 #include <functional>
 #include <optional>
+
+#include "classlib/tstring.h"
 
 class QWidget;
 
@@ -20,7 +21,7 @@ inline constexpr int mrCancel = 2;
 using TModalAnswer = std::function<int(QWidget* window)>;
 // The file the file dialog returns in place of the player's choice; nothing
 // for a cancelled dialog.
-using TFileAnswer = std::optional<QString>;
+using TFileAnswer = std::optional<TString>;
 
 // Queue an answer for a coming modal window. Answers wait in one queue: each
 // window takes the earliest one of its own kind, so a test may queue the

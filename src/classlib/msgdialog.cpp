@@ -1,5 +1,6 @@
 // msgdialog.cpp: the standard message box.
 #include "classlib/msgdialog.h"
+#include "classlib/qt/qstring.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -33,8 +34,9 @@ QStyle::StandardPixmap IconOf(TMsgDlgType type) {
 
 }  // namespace
 
-TMessageForm::TMessageForm(const QString& text, TMsgDlgType type)
+TMessageForm::TMessageForm(const TString& message, TMsgDlgType type)
     : TForm(nullptr) {  // owned by the caller alone, who destroys it after showing
+  const QString text = ToQString(message);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   auto* icon = new QLabel(Client());
@@ -55,7 +57,7 @@ TMessageForm::TMessageForm(const QString& text, TMsgDlgType type)
                                    kButtonWidth + 2 * kMargin);
   const int buttonTop = kMargin + textHeight + kGap;
   auto* ok = new TButton(Client());
-  ok->SetCaption(QStringLiteral("OK"));
+  ok->SetCaption("OK");
   ok->SetDefault(true);
   ok->SetModalResult(mrOk);
   ok->setGeometry((clientWidth - kButtonWidth) / 2, buttonTop, kButtonWidth, kButtonHeight);
@@ -65,7 +67,7 @@ TMessageForm::TMessageForm(const QString& text, TMsgDlgType type)
   setFixedSize(size());
 }
 
-std::unique_ptr<TMessageForm> CreateMessageDialog(const QString& text, TMsgDlgType type) {
+std::unique_ptr<TMessageForm> CreateMessageDialog(const TString& text, TMsgDlgType type) {
   return std::make_unique<TMessageForm>(text, type);
 }
 

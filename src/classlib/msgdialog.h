@@ -2,7 +2,6 @@
 // an OK button, sized to the text. The caller places and captions it.
 #pragma once
 
-#include <QString>
 #include <memory>
 
 #include "classlib/form.h"
@@ -15,10 +14,10 @@ class TMessageForm : public TForm {
   Q_OBJECT
 
  public:
-  TMessageForm(const QString& text, TMsgDlgType type);
+  TMessageForm(const TString& text, TMsgDlgType type);
 };
 
 // Creates the box with an OK button; it is not shown yet.
-std::unique_ptr<TMessageForm> CreateMessageDialog(const QString& text, TMsgDlgType type);
+std::unique_ptr<TMessageForm> CreateMessageDialog(const TString& text, TMsgDlgType type);
 
 }  // namespace classlib

@@ -1,5 +1,6 @@
 // opendialog.cpp: the file-open dialog.
 #include "classlib/opendialog.h"
+#include "classlib/qt/qstring.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -12,7 +13,7 @@ namespace classlib {
 TOpenDialog::TOpenDialog(QObject* owner) : QObject(owner) {}
 
 QStringList TOpenDialog::NameFilters() const {
-  const QStringList parts = filter_.split(QLatin1Char('|'));
+  const QStringList parts = ToQString(filter_).split(QLatin1Char('|'));
   QStringList filters;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
     const QString& description = parts[i];
@@ -34,16 +35,17 @@ bool TOpenDialog::Execute() {
   } else {
     // The desktop's own dialog where the platform theme offers one (a GNOME
     // or KDE session, the desktop portal), Qt's own otherwise.
-    QFileDialog dialog(QApplication::activeWindow(), title_);
+    QFileDialog dialog(QApplication::activeWindow(), ToQString(title_));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(NameFilters());
-    if (!fileName_.isEmpty()) {
-      dialog.setDirectory(QFileInfo(fileName_).absolutePath());
-      dialog.selectFile(fileName_);
+    if (!fileName_.IsEmpty()) {
+      const QString last = ToQString(fileName_);
+      dialog.setDirectory(QFileInfo(last).absolutePath());
+      dialog.selectFile(last);
     }
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-      chosen = dialog.selectedFiles().constFirst();
+      chosen = FromQString(dialog.selectedFiles().constFirst());
     }
   }
   if (!chosen) return false;

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
+#include <QStringList>
+
+#include "classlib/tstring.h"
 
 namespace classlib {
 
@@ -13,10 +15,10 @@ class TOpenDialog : public QObject {
  public:
   explicit TOpenDialog(QObject* owner);
 
-  void SetTitle(const QString& title) { title_ = title; }
+  void SetTitle(const TString& title) { title_ = title; }
   // Entries "description|pattern", separated by "|" as well.
-  void SetFilter(const QString& filter) { filter_ = filter; }
-  QString FileName() const { return fileName_; }
+  void SetFilter(const TString& filter) { filter_ = filter; }
+  TString FileName() const { return fileName_; }
 
   // Shows the dialog; returns true when an existing file was chosen, which
   // FileName then holds. A queued file answer (modal.h) takes the dialog's
@@ -27,9 +29,9 @@ class TOpenDialog : public QObject {
   QStringList NameFilters() const;
 
  private:
-  QString title_;
-  QString filter_;
-  QString fileName_;
+  TString title_;
+  TString filter_;
+  TString fileName_;
 };
 
 }  // namespace classlib

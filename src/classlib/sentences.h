@@ -2,9 +2,8 @@
 // bitmap cannot be used, in one table.
 #pragma once
 
-#include <QString>
-
 #include "bmp/bmp.h"
+#include "classlib/tstring.h"
 
 namespace classlib {
 
@@ -17,9 +16,9 @@ enum class TSentence {
   PictureTooLarge,
 };
 
-QString Sentence(TSentence which);
+TString Sentence(TSentence which);
 
 // Why the decoder refused a file; %1 is the file's name.
-QString Sentence(bmp::BmpError error);
+TString Sentence(bmp::BmpError error);
 
 }  // namespace classlib

@@ -1,5 +1,6 @@
 // speedbutton.cpp: tool-bar buttons.
 #include "classlib/speedbutton.h"
+#include "classlib/qt/qstring.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -45,9 +46,9 @@ bool TSpeedButton::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     // The tip stays up for the application's hint time, and goes as soon as
     // the pointer leaves the button.
-    if (showHint_ && !hint_.isEmpty()) {
+    if (showHint_ && !hint_.IsEmpty()) {
       const auto* help = static_cast<QHelpEvent*>(event);
-      QToolTip::showText(help->globalPos(), hint_, this, rect(), Application->HintHidePause());
+      QToolTip::showText(help->globalPos(), ToQString(hint_), this, rect(), Application->HintHidePause());
     }
     return true;
   }

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "classlib/messages.h"
+#include "classlib/tstring.h"
 #include "platform/surface.h"
 
 namespace classlib {
@@ -20,11 +21,11 @@ class TSpeedButton : public QAbstractButton {
   // form shown while the button is disabled is derived from the glyph.
   void SetGlyph(const platform::Surface& glyph);
 
-  QString Hint() const { return hint_; }
+  TString Hint() const { return hint_; }
   // The button shows no text, so its tip is also its name for screen readers.
-  void SetHint(const QString& hint) {
+  void SetHint(const TString& hint) {
     hint_ = hint;
-    setAccessibleName(hint);
+    setAccessibleName(QString::fromStdString(hint.Utf8()));
   }
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool show) { showHint_ = show; }
@@ -38,7 +39,7 @@ class TSpeedButton : public QAbstractButton {
  private:
   QImage glyph_;     // with the transparent colour made transparent
   QImage disabled_;  // the embossed grey form
-  QString hint_;
+  TString hint_;
   bool showHint_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "classlib/messages.h"
+#include "classlib/tstring.h"
 
 namespace classlib {
 
@@ -16,8 +17,8 @@ class TLabel : public QLabel {
 
  public:
   explicit TLabel(QWidget* parent);
-  void SetCaption(const QString& caption) { setText(caption); }
-  QString Caption() const { return text(); }
+  void SetCaption(const TString& caption) { setText(QString::fromStdString(caption.Utf8())); }
+  TString Caption() const { return text().toStdString(); }
   void SetAlignment(TAlignment alignment);
   void SetWordWrap(bool wrap) { setWordWrap(wrap); }
 };
@@ -28,7 +29,7 @@ class TButton : public QPushButton {
 
  public:
   explicit TButton(QWidget* parent);
-  void SetCaption(const QString& caption) { setText(caption); }
+  void SetCaption(const TString& caption) { setText(QString::fromStdString(caption.Utf8())); }
   // The default button is pressed by Enter anywhere in its form.
   void SetDefault(bool isDefault) { setDefault(isDefault); }
   void SetModalResult(int result) { modalResult_ = result; }

@@ -15,7 +15,7 @@ TFrmFR0000AB* FrmFR0000AB = nullptr;
 
 namespace {
 
-TLabel* MakeNoticeLabel(QWidget* parent, int top, const QString& text) {
+TLabel* MakeNoticeLabel(QWidget* parent, int top, const TString& text) {
   auto* label = new TLabel(parent);
   SetBounds(label, 24, top, 209, 17);
   label->SetAlignment(TAlignment::taRightJustify);
@@ -28,11 +28,11 @@ TLabel* MakeNoticeLabel(QWidget* parent, int top, const QString& text) {
 }
 
 // A screen reader names each picture by what it shows.
-TImage* MakeImage(QWidget* parent, int left, int top, int width, int height, const QString& shows) {
+TImage* MakeImage(QWidget* parent, int left, int top, int width, int height, const TString& shows) {
   auto* image = new TImage(parent);
   SetBounds(image, left, top, width, height);
   image->SetAutoSize(true);
-  image->setAccessibleName(shows);
+  image->SetAccessibleName(shows);
   return image;
 }
 
@@ -54,24 +54,24 @@ void TFrmFR0000AB::BuildLayout() {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setFont(GothicFont(12));
-  SetCaption(QStringLiteral("Tessra Ver1.0"));
+  SetCaption(TString("Tessra Ver1.0"));
   SetClientSize(257, 178);
   setFixedSize(size());
   move(398, 246);
   QWidget* client = Client();
 
-  ImgBack = MakeImage(client, 8, 6, 240, 160, QStringLiteral("枠付きの背景"));
+  ImgBack = MakeImage(client, 8, 6, 240, 160, TString("枠付きの背景"));
   ImgBack->SetPicture(DecodeXpm(resources::Xpm("aboutback")));
-  ImgProgramIcon = MakeImage(client, 28, 24, 200, 50, QStringLiteral("Tessra"));
+  ImgProgramIcon = MakeImage(client, 28, 24, 200, 50, TString("Tessra"));
   ImgProgramIcon->SetStretch(true);
-  LblCopyright = MakeNoticeLabel(client, 88, QStringLiteral("© 2026 Tessra Project"));
-  LblComments = MakeNoticeLabel(client, 104, QStringLiteral("All rights reserved."));
+  LblCopyright = MakeNoticeLabel(client, 88, TString("© 2026 Tessra Project"));
+  LblComments = MakeNoticeLabel(client, 104, TString("All rights reserved."));
   LblComments->SetWordWrap(true);
-  Image1 = MakeImage(client, 32, 86, 32, 32, QStringLiteral("製作者のエンブレム"));
+  Image1 = MakeImage(client, 32, 86, 32, 32, TString("製作者のエンブレム"));
   Image1->SetPicture(DecodeXpm(resources::Xpm("emblem")));
   BtnOKButton = new TButton(client);
   SetBounds(BtnOKButton, 160, 128, 73, 25);
-  BtnOKButton->SetCaption(QStringLiteral("OK"));
+  BtnOKButton->SetCaption(TString("OK"));
   BtnOKButton->SetDefault(true);
   BtnOKButton->SetModalResult(mrOk);
   BtnOKButton->setFocus();

@@ -64,11 +64,11 @@ class TFrmFR0010MN : public classlib::TForm {
   void DGMainDblClick(classlib::TObject* Sender);
   void MnuAboutClick(classlib::TObject* Sender);
   // What a screen reader calls each cell of the board and of the preview.
-  QString DGMainCellName(classlib::TObject* Sender, int ACol, int ARow);
-  QString DGSubCellName(classlib::TObject* Sender, int ACol, int ARow);
+  classlib::TString DGMainCellName(classlib::TObject* Sender, int ACol, int ARow);
+  classlib::TString DGSubCellName(classlib::TObject* Sender, int ACol, int ARow);
   // What a screen reader is told of the board as a whole: how many pieces
   // are still astray, and that the picture is whole again.
-  QString DGMainDescription(classlib::TObject* Sender);
+  classlib::TString DGMainDescription(classlib::TObject* Sender);
 
   // Minimising and restoring the whole program.
   void MinimizeApp();
@@ -78,7 +78,7 @@ class TFrmFR0010MN : public classlib::TForm {
   // Bitmaps and the picture.
   bool CreateBitmaps();
   void FreeBitmaps();
-  bool LoadPicture(const QString& fileName);
+  bool LoadPicture(const classlib::TString& fileName);
 
   // The board's moves.
   void ResetPieces();

@@ -15,7 +15,7 @@ constexpr int kClientHeight = 434;
 
 platform::Surface Picture(const char* name) { return DecodeXpm(resources::Xpm(name)); }
 
-TSpeedButton* MakeSpeedButton(QWidget* parent, int left, const QString& hint, const char* glyph) {
+TSpeedButton* MakeSpeedButton(QWidget* parent, int left, const TString& hint, const char* glyph) {
   auto* button = new TSpeedButton(parent);
   SetBounds(button, left, 8, 33, 33);
   button->SetHint(hint);
@@ -26,11 +26,11 @@ TSpeedButton* MakeSpeedButton(QWidget* parent, int left, const QString& hint, co
 
 // A screen reader names each picture by the words it shows.
 TImage* MakeImage(QWidget* parent, int left, int top, int width, int height, const char* picture,
-                  const QString& shows) {
+                  const TString& shows) {
   auto* image = new TImage(parent);
   SetBounds(image, left, top, width, height);
   image->SetPicture(Picture(picture));
-  image->setAccessibleName(shows);
+  image->SetAccessibleName(shows);
   return image;
 }
 
@@ -44,9 +44,9 @@ TPanel* MakePanel(QWidget* parent, int left, int top, int width, int height) {
 // Both grids: 5 x 5 cells of 48 x 48 that touch, painted only by the program,
 // silver beyond the cells, and no input until they are enabled.
 TDrawGrid* MakeGrid(QWidget* parent, int left, int top, int width, int height,
-                    const QString& name) {
+                    const TString& name) {
   auto* grid = new TDrawGrid(parent);
-  grid->setAccessibleName(name);
+  grid->SetAccessibleName(name);
   SetBounds(grid, left, top, width, height);
   grid->SetDefaultColWidth(48);
   grid->SetDefaultRowHeight(48);
@@ -66,10 +66,10 @@ void TFrmFR0010MN::BuildLayout() {
   PnlTop->SetBevelOuter(TBevelCut::bvLowered);
   PnlTop->SetBevelInner(TBevelCut::bvRaised);
   SetAlign(PnlTop, TAlign::alTop);
-  SpbOpen = MakeSpeedButton(PnlTop, 8, QStringLiteral("ﾌｧｲﾙを開く"), "open");
-  SpbStart = MakeSpeedButton(PnlTop, 48, QStringLiteral("ｼｬｯﾌﾙ"), "shuffle");
+  SpbOpen = MakeSpeedButton(PnlTop, 8, TString("ﾌｧｲﾙを開く"), "open");
+  SpbStart = MakeSpeedButton(PnlTop, 48, TString("ｼｬｯﾌﾙ"), "shuffle");
   SpbStart->setEnabled(false);
-  SpbExit = MakeSpeedButton(PnlTop, 88, QStringLiteral("閉じる"), "exit");
+  SpbExit = MakeSpeedButton(PnlTop, 88, TString("閉じる"), "exit");
   Bevel1 = new TBevel(PnlTop);
   SetBounds(Bevel1, 43, 8, 6, 33);
   Bevel1->SetShape(TBevelShape::bsLeftLine);
@@ -80,28 +80,28 @@ void TFrmFR0010MN::BuildLayout() {
   PnlLeft = MakePanel(client, 0, 49, 273, 385);
   PnlLeft->SetColor(clSilver);
   SetAlign(PnlLeft, TAlign::alLeft);
-  ImgHint = MakeImage(PnlLeft, 12, 8, 120, 32, "hintview", QStringLiteral("Hint View"));
+  ImgHint = MakeImage(PnlLeft, 12, 8, 120, 32, "hintview", TString("Hint View"));
   ImgHint->SetAutoSize(true);
-  ImgLogo = MakeImage(PnlLeft, 0, 304, 273, 81, "logo", QStringLiteral("Tessra"));
+  ImgLogo = MakeImage(PnlLeft, 0, 304, 273, 81, "logo", TString("Tessra"));
   SetAlign(ImgLogo, TAlign::alBottom);
-  DGSub = MakeGrid(PnlLeft, 12, 40, 245, 245, QStringLiteral("見本"));
+  DGSub = MakeGrid(PnlLeft, 12, 40, 245, 245, TString("見本"));
   DGSub->SetScrollBars(TScrollStyle::ssNone);
 
   PnlMain = MakePanel(client, 273, 49, 359, 385);
   SetAlign(PnlMain, TAlign::alClient);
-  DGMain = MakeGrid(PnlMain, 0, 40, 359, 345, QStringLiteral("盤"));
+  DGMain = MakeGrid(PnlMain, 0, 40, 359, 345, TString("盤"));
   DGMain->SetScrollBars(TScrollStyle::ssBoth);
   SetAlign(DGMain, TAlign::alClient);
   PnlCaption = MakePanel(PnlMain, 0, 0, 359, 40);
   PnlCaption->SetColor(clSilver);
   SetAlign(PnlCaption, TAlign::alTop);
   ImgCaption = MakeImage(PnlCaption, 0, 8, 120, 32, "mainview",
-                         QStringLiteral("Main View"));
+                         TString("Main View"));
   ImgCaption->SetAutoSize(true);
 
   ODPic = new TOpenDialog(this);
-  ODPic->SetTitle(QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開く"));
-  ODPic->SetFilter(QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ(*.bmp)|*.bmp"));
+  ODPic->SetTitle(TString("ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを開く"));
+  ODPic->SetFilter(TString("ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ(*.bmp)|*.bmp"));
   ILBits = std::make_unique<TImageList>();
   // The strip's transparent pixels become the mask; no glyph uses fuchsia.
   ILBits->AddMasked(DecodeXpm(resources::Xpm("numbers"), clFuchsia), clFuchsia);
@@ -113,15 +113,15 @@ void TFrmFR0010MN::BuildLayout() {
 
 void TFrmFR0010MN::BuildMenu() {
   MnuMain = new TMainMenu(this);
-  MnuFile = MnuMain->Add(QStringLiteral("ﾌｧｲﾙ(&F)"));
-  MnuOpen = MnuFile->Add(QStringLiteral("開く(&O)"));
-  N1 = MnuFile->Add(QStringLiteral("-"));
-  MnuStart = MnuFile->Add(QStringLiteral("ｼｬｯﾌﾙ(&S)"));
+  MnuFile = MnuMain->Add(TString("ﾌｧｲﾙ(&F)"));
+  MnuOpen = MnuFile->Add(TString("開く(&O)"));
+  N1 = MnuFile->Add(TString("-"));
+  MnuStart = MnuFile->Add(TString("ｼｬｯﾌﾙ(&S)"));
   MnuStart->SetEnabled(false);
-  N2 = MnuFile->Add(QStringLiteral("-"));
-  MnuExit = MnuFile->Add(QStringLiteral("閉じる(&X)"));
-  MnuHelp = MnuMain->Add(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-  MnuAbout = MnuHelp->Add(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&V)"));
+  N2 = MnuFile->Add(TString("-"));
+  MnuExit = MnuFile->Add(TString("閉じる(&X)"));
+  MnuHelp = MnuMain->Add(TString("ﾍﾙﾌﾟ(&H)"));
+  MnuAbout = MnuHelp->Add(TString("ﾊﾞｰｼﾞｮﾝ情報(&V)"));
   SetMenuBar(MnuMain->Bar());
 }
 

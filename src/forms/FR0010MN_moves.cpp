@@ -82,28 +82,28 @@ void TFrmFR0010MN::SpbStartClick(TObject*) {
 
 // Numbers are spoken as the cells show them, from 1. During a game a piece
 // in its home cell says so.
-QString TFrmFR0010MN::DGMainCellName(TObject*, int ACol, int ARow) {
+TString TFrmFR0010MN::DGMainCellName(TObject*, int ACol, int ARow) {
   const int cell = Puzzle::CellIndex(ACol, ARow);
   const int piece = Game.PieceMap[static_cast<std::size_t>(cell)];
-  if (Game.Playing && piece == Game.BlankPiece) return QStringLiteral("空きマス");
-  const QString name = QStringLiteral("ピース %1").arg(piece + 1);
-  return Game.Playing && piece == cell ? name + QStringLiteral(" 正しい位置") : name;
+  if (Game.Playing && piece == Game.BlankPiece) return TString("空きマス");
+  const TString name = TString("ピース %1").Arg(piece + 1);
+  return Game.Playing && piece == cell ? name + TString(" 正しい位置") : name;
 }
 
 // The progress a sighted player sees at a glance, and the end of the game,
 // which the screen shows only as the whole picture.
-QString TFrmFR0010MN::DGMainDescription(TObject*) {
-  if (Completed) return QStringLiteral("完成しました。すべてのピースが正しい位置にあります。");
+TString TFrmFR0010MN::DGMainDescription(TObject*) {
+  if (Completed) return TString("完成しました。すべてのピースが正しい位置にあります。");
   if (!Game.Playing) return {};
-  return QStringLiteral("%1 枚のうち %2 枚のピースが正しい位置にありません。")
-      .arg(puzzle::kCellCount - 1)
-      .arg(Game.MisplacedPieces());
+  return TString("%1 枚のうち %2 枚のピースが正しい位置にありません。")
+      .Arg(puzzle::kCellCount - 1)
+      .Arg(Game.MisplacedPieces());
 }
 
-QString TFrmFR0010MN::DGSubCellName(TObject*, int ACol, int ARow) {
+TString TFrmFR0010MN::DGSubCellName(TObject*, int ACol, int ARow) {
   const int home = Puzzle::CellIndex(ACol, ARow);
   if (Game.Playing && home == Game.BlankPiece) {
-    return QStringLiteral("ピース %1 の場所（抜けたピース）").arg(home + 1);
+    return TString("ピース %1 の場所（抜けたピース）").Arg(home + 1);
   }
-  return QStringLiteral("ピース %1 の場所").arg(home + 1);
+  return TString("ピース %1 の場所").Arg(home + 1);
 }

@@ -40,7 +40,7 @@ void TFrmFR0010MN::FreeBitmaps() {
   BmpSub.reset();
 }
 
-bool TFrmFR0010MN::LoadPicture(const QString& fileName) {
+bool TFrmFR0010MN::LoadPicture(const TString& fileName) {
   FreeBitmaps();
   if (!CreateBitmaps()) return PictureReady;
   const auto refuse = [](render::PictureFit fit) {

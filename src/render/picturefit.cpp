@@ -15,7 +15,7 @@ PictureFit FitPicture(int width, int height, int boardClientWidth, int boardClie
   return PictureFit::Accepted;
 }
 
-QString RefusalText(PictureFit fit) {
+classlib::TString RefusalText(PictureFit fit) {
   switch (fit) {
     case PictureFit::TooSmall: return classlib::Sentence(classlib::TSentence::PictureTooSmall);
     case PictureFit::TooLarge: return classlib::Sentence(classlib::TSentence::PictureTooLarge);

@@ -2,8 +2,7 @@
 // pieces, and which of the sentences tells the player why not.
 #pragma once
 
-#include <QString>
-
+#include "classlib/tstring.h"
 #include "puzzle/puzzle.h"
 
 namespace render {
@@ -19,6 +18,6 @@ enum class PictureFit { Accepted, TooSmall, TooLarge };
 PictureFit FitPicture(int width, int height, int boardClientWidth, int boardClientHeight);
 
 // The text shown for a refused picture; empty for an accepted one.
-QString RefusalText(PictureFit fit);
+classlib::TString RefusalText(PictureFit fit);
 
 }  // namespace render

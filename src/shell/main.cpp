@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 
 #include "classlib/application.h"
+#include "classlib/qt/qstring.h"
 #include "classlib/exception.h"
 #include "forms/FR0010MN.h"
 #include "shell/instance_guard.h"
@@ -21,7 +22,7 @@ int main(int argc, char** argv) {
     // The toolkit's own dialogs in Japanese like the rest; without the file
     // they stay in English.
     classlib::Application->SetToolkitLanguage(
-        QStringLiteral("ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        "ja", classlib::FromQString(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
     QIcon icon(QStringLiteral(":/mainicon16.xpm"));
     icon.addFile(QStringLiteral(":/mainicon32.xpm"));
     icon.addFile(QStringLiteral(":/mainicon48.xpm"));

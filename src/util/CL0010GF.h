@@ -2,11 +2,10 @@
 // helpers for cells: 3-D frames, the selection mark and the block copy.
 #pragma once
 
-#include <QString>
-
-#include "classlib/form.h"
 #include "classlib/canvas.h"
+#include "classlib/form.h"
 #include "classlib/msgdialog.h"
+#include "classlib/tstring.h"
 
 class TClsCL0010GF {
  public:
@@ -36,11 +35,11 @@ class TClsCL0010GF {
   // they return once the player has closed them, and never throw.
 
   // An information box with an OK button.
-  void ShowInfo(const QString& text);
+  void ShowInfo(const classlib::TString& text);
   // A warning box with an OK button.
-  void ShowError(const QString& text);
+  void ShowError(const classlib::TString& text);
   // The application's title.
-  QString GetAppTitle() const;
+  classlib::TString GetAppTitle() const;
   // Centres the form over its owner, halving the difference of the outer
   // sizes toward zero, without keeping it on the screen.
   void CenterOnOwner(classlib::TForm* form);
@@ -48,7 +47,7 @@ class TClsCL0010GF {
  private:
   void DrawEdge(classlib::TCanvas* canvas, int Left, int Top, int Right, int Bottom,
                 classlib::TColor topLeft, classlib::TColor bottomRight);
-  void ShowBox(const QString& text, classlib::TMsgDlgType type);
+  void ShowBox(const classlib::TString& text, classlib::TMsgDlgType type);
 };
 
 extern TClsCL0010GF Utility;

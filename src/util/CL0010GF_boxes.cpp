@@ -23,11 +23,11 @@ QRect OuterRect(const QWidget* window) {
 
 }  // namespace
 
-void TClsCL0010GF::ShowInfo(const QString& text) { ShowBox(text, TMsgDlgType::mtInformation); }
+void TClsCL0010GF::ShowInfo(const TString& text) { ShowBox(text, TMsgDlgType::mtInformation); }
 
-void TClsCL0010GF::ShowError(const QString& text) { ShowBox(text, TMsgDlgType::mtWarning); }
+void TClsCL0010GF::ShowError(const TString& text) { ShowBox(text, TMsgDlgType::mtWarning); }
 
-void TClsCL0010GF::ShowBox(const QString& text, TMsgDlgType type) {
+void TClsCL0010GF::ShowBox(const TString& text, TMsgDlgType type) {
   // The default arrow, also when a wait cursor was showing; it stays so.
   Screen->SetCursor(TCursor::crDefault);
   try {
@@ -51,7 +51,7 @@ void TClsCL0010GF::ShowBox(const QString& text, TMsgDlgType type) {
   }
 }
 
-QString TClsCL0010GF::GetAppTitle() const { return Application->Title(); }
+TString TClsCL0010GF::GetAppTitle() const { return Application->Title(); }
 
 void TClsCL0010GF::CenterOnOwner(TForm* form) {
   const QWidget* owner = form->Owner();

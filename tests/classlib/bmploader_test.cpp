@@ -1,6 +1,7 @@
 // bmploader_test.cpp: BMP files into surfaces: every corpus file's verdict,
 // pixels and message, the refusals players read, and the shipped samples.
 #include "classlib/bmploader.h"
+#include "classlib/qt/qstring.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -32,7 +33,7 @@ QString MessageOf(F call) {
   try {
     call();
   } catch (const classlib::Exception& e) {
-    return e.Message();
+    return classlib::ToQString(e.Message());
   }
   return {};
 }
@@ -41,7 +42,7 @@ QString Q(const fs::path& path) { return QString::fromStdString(path.string()); 
 
 platform::Surface Load(const fs::path& path) {
   platform::Surface s;
-  classlib::LoadBmpFile(Q(path), s);
+  classlib::LoadBmpFile(classlib::FromQString(Q(path)), s);
   return s;
 }
 
@@ -66,7 +67,7 @@ TEST(BmpLoader, CorpusVerdictsPixelsAndMessages) {
     SCOPED_TRACE(entry.Name);
     const fs::path path = dir / entry.Name;
     platform::Surface s;
-    const QString message = MessageOf([&] { classlib::LoadBmpFile(Q(path), s); });
+    const QString message = MessageOf([&] { classlib::LoadBmpFile(classlib::FromQString(Q(path)), s); });
     if (entry.Verdict == "ok") {
       EXPECT_EQ(message, QString());
       const QImage expected(Q(path.string() + ".ppm"));
@@ -112,7 +113,7 @@ TEST(BmpLoader, RefusalsNameTheFileAndTheFault) {
     platform::Surface s(3, 2, platform::Rgb(1, 2, 3));
     const platform::Surface before = s;
     bool asked = false;
-    EXPECT_EQ(MessageOf([&] { classlib::LoadBmpFile(Q(path), s, [&](int, int) { return asked = true; }); }),
+    EXPECT_EQ(MessageOf([&] { classlib::LoadBmpFile(classlib::FromQString(Q(path)), s, [&](int, int) { return asked = true; }); }),
               message);
     EXPECT_EQ(s, before) << r.Name;
     EXPECT_EQ(asked, !r.HeaderFault) << r.Name;
@@ -128,7 +129,7 @@ TEST(BmpLoader, FoldersAndPipesAreRefusedAtOnce) {
   // Run apart, so that a blocking open shows up as a failure and not a hang.
   auto pending = std::async(std::launch::async, [&] {
     platform::Surface s;
-    return std::pair{MessageOf([&] { classlib::LoadBmpFile(Q(fifo), s, [](int, int) { return false; }); }),
+    return std::pair{MessageOf([&] { classlib::LoadBmpFile(classlib::FromQString(Q(fifo)), s, [](int, int) { return false; }); }),
                      MessageOf([&] { Load(fifo); })};
   });
   if (pending.wait_for(std::chrono::seconds(60)) != std::future_status::ready) {

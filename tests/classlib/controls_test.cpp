@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "classlib/qt/qimage_bridge.h"
+#include "classlib/qt/qstring.h"
 #include "classlib/application.h"
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
@@ -93,14 +94,14 @@ TEST(SpeedButton, RimAndPanelBevelsShadeTheirEdges) {
 }
 
 TEST(Application, TheExceptionReportAddsAFullStopUnderTheTitle) {
-  Application->SetTitle(QStringLiteral("Tessra"));
+  Application->SetTitle("Tessra");
   std::tuple<QString, QString, TMsgDlgType> shown;  // text, caption, type
   SetNextModalAnswer([&](QWidget* window) {
     const testsupport::BoxShown box = testsupport::ReadBox(window);
     shown = {box.Text, window->windowTitle(), box.Type};
     return mrOk;
   });
-  Application->ShowException(Exception(QStringLiteral("読めません")));
+  Application->ShowException(Exception("読めません"));
   EXPECT_EQ(shown, std::tuple(QStringLiteral("読めません."), QStringLiteral("Tessra"), TMsgDlgType::mtError));
 }
 
@@ -113,10 +114,10 @@ TEST(Application, TheToolkitsDialogsSpeakJapaneseFromQtsTranslation) {
     return dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->text();
   };
   QTemporaryDir noTranslations;
-  EXPECT_FALSE(Application->SetToolkitLanguage(QStringLiteral("ja"), noTranslations.path()));
+  EXPECT_FALSE(Application->SetToolkitLanguage("ja", classlib::FromQString(noTranslations.path())));
   EXPECT_EQ(openText(), QStringLiteral("&Open"));
   ASSERT_TRUE(Application->SetToolkitLanguage(
-      QStringLiteral("ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+      "ja", classlib::FromQString(QLibraryInfo::path(QLibraryInfo::TranslationsPath))))
       << "Qt's translations (Debian package qt6-translations-l10n) are missing";
   EXPECT_EQ(openText(), QStringLiteral("開く(&O)"));
   qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());

@@ -14,7 +14,7 @@ namespace {
 
 struct BoxSeen {
   QRect Frame;
-  QString Caption;
+  classlib::TString Caption;
   QSize Client;
   platform::Surface Logo;
   QStringList PictureNames;  // what a screen reader calls the pictures
@@ -48,7 +48,7 @@ TEST_F(AboutTest, ShowsAFreshCentredBoxEachTime) {
     EXPECT_EQ(frame.top(), window_->Top() + (window_->Height() - frame.height()) / 2);
   };
   const BoxSeen first = OpenAbout();
-  EXPECT_EQ(std::pair(first.Caption, first.Client), std::pair(QStringLiteral("Tessra Ver1.0"), QSize(257, 178)));
+  EXPECT_EQ(std::pair(first.Caption, first.Client), std::pair(classlib::TString("Tessra Ver1.0"), QSize(257, 178)));
   EXPECT_EQ(first.Logo, window_->ImgLogo->Picture());
   EXPECT_EQ(first.PictureNames, QStringList({"枠付きの背景", "Tessra", "製作者のエンブレム"}));
   expectCentred(first.Frame);

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "classlib/modal.h"
+#include "classlib/qt/qstring.h"
 #include "forms/mainwindow_fixture.h"
 
 using namespace classlib;
@@ -66,7 +67,7 @@ TEST_F(MainWindowTest, ResizingMovesOnlyTheAlignedStrips) {
 
 // Before a picture only Open, Exit and About work; the grids take no input.
 TEST_F(MainWindowTest, OnlyOpenExitAndAboutWorkBeforeAPicture) {
-  EXPECT_EQ(window_->Caption(), QStringLiteral("Tessra"));
+  EXPECT_EQ(window_->Caption(), "Tessra");
   EXPECT_EQ(std::tuple(window_->SpbStart->isEnabled(), window_->MnuStart->Enabled(),
                        window_->DGMain->isEnabled(), window_->DGSub->isEnabled()),
             std::tuple(false, false, false, false));
@@ -85,7 +86,7 @@ TEST_F(MainWindowTest, MenuItemsAndButtonsShareTheirCommands) {
   SetNextModalAnswer(std::nullopt);
   QTest::mouseClick(window_->SpbOpen, Qt::LeftButton);
   EXPECT_FALSE(View().PictureReady());
-  SetNextModalAnswer(WriteBmp(dir_, "a.bmp", PatternPicture(200, 200)));
+  SetNextModalAnswer(classlib::FromQString(WriteBmp(dir_, "a.bmp", PatternPicture(200, 200))));
   window_->MnuOpen->Action()->trigger();
   ASSERT_TRUE(window_->MnuStart->Enabled());
   View().SetClock([] { return std::int64_t{1}; });

@@ -1,5 +1,6 @@
 // mainwindow_fixture.cpp: the main window under test.
 #include "forms/mainwindow_fixture.h"
+#include "classlib/qt/qstring.h"
 
 #include <QImageWriter>
 #include <QTest>
@@ -42,7 +43,7 @@ void MainWindowTest::SetUp() {
     boxTexts_ << text;
     return mrCancel;
   });
-  Application->SetTitle(QStringLiteral("Tessra"));
+  Application->SetTitle("Tessra");
   Recreate();
 }
 
@@ -71,7 +72,7 @@ void MainWindowTest::ExpectBox() {
 }
 
 void MainWindowTest::Open(const QString& path) {
-  SetNextModalAnswer(path);
+  SetNextModalAnswer(classlib::FromQString(path));
   window_->MnuOpenClick(window_->SpbOpen);
 }
 

@@ -17,6 +17,7 @@
 #include <cstdlib>
 
 #include "classlib/application.h"
+#include "classlib/qt/qstring.h"
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
 #include "forms/FR0000AB.h"
@@ -45,7 +46,7 @@ void AnswerBox(const QString& text) {
 }
 
 void OpenThroughToolBar(TFrmFR0010MN* window, const QString& path) {
-  SetNextModalAnswer(path);
+  SetNextModalAnswer(classlib::FromQString(path));
   QTest::mouseClick(window->SpbOpen, Qt::LeftButton);
 }
 
@@ -112,7 +113,7 @@ void RunScript() {
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   Application->Initialize(argc, argv);
-  Application->SetTitle(QStringLiteral("Tessra"));
+  Application->SetTitle("Tessra");
   Application->CreateForm(FrmFR0010MN);
   QTimer::singleShot(0, RunScript);
   Application->Run();

@@ -26,9 +26,9 @@ class BoxesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ClearModalAnswers();
-    Application->SetTitle(QStringLiteral("Tessra"));
+    Application->SetTitle("Tessra");
     Application->CreateForm(main_);
-    main_->SetCaption(QStringLiteral("Main caption"));
+    main_->SetCaption("Main caption");
     main_->setGeometry(300, 200, 400, 300);
   }
   void TearDown() override {
@@ -53,7 +53,7 @@ class BoxesTest : public ::testing::Test {
 TEST_F(BoxesTest, BoxesSitCentredOverTheMainWindowWithItsCaption) {
   SeenBox info;
   Watch(info);
-  Utility.ShowInfo(QStringLiteral("情報"));
+  Utility.ShowInfo("情報");
   EXPECT_EQ(std::tuple(info.Text, info.Type, info.Caption),
             std::tuple(QStringLiteral("情報"), TMsgDlgType::mtInformation, QStringLiteral("Main caption")));
   EXPECT_EQ(info.Position, QPoint(300 + (400 - info.Size.width()) / 2,
@@ -64,7 +64,7 @@ TEST_F(BoxesTest, BoxesSitCentredOverTheMainWindowWithItsCaption) {
   main_->setGeometry(-50, 900, info.Size.width() - 5, info.Size.height() - 7);
   SeenBox error;
   Watch(error);
-  Utility.ShowError(QStringLiteral("情報"));
+  Utility.ShowError("情報");
   EXPECT_EQ(error.Type, TMsgDlgType::mtWarning);
   EXPECT_EQ(error.Position, QPoint(-50 - 2, 900 - 3));
 }
@@ -75,21 +75,21 @@ TEST_F(BoxesTest, TheCursorBecomesTheArrowAndFailuresStayInside) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   SeenBox seen;
   Watch(seen);
-  Utility.ShowInfo(QStringLiteral("x"));
+  Utility.ShowInfo("x");
   EXPECT_TRUE(seen.ArrowCursor);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-  SetNextModalAnswer([](QWidget*) -> int { throw Exception(QStringLiteral("broken")); });
-  EXPECT_NO_THROW(Utility.ShowError(QStringLiteral("x")));
+  SetNextModalAnswer([](QWidget*) -> int { throw Exception("broken"); });
+  EXPECT_NO_THROW(Utility.ShowError("x"));
   SetNextModalAnswer([](QWidget*) -> int { throw std::runtime_error("broken"); });
-  EXPECT_NO_THROW(Utility.ShowInfo(QStringLiteral("x")));
+  EXPECT_NO_THROW(Utility.ShowInfo("x"));
 }
 
 TEST_F(BoxesTest, BeforeTheMainWindowExistsBoxesCarryTheTitle) {
   Application->DestroyForms();
   SeenBox seen;
   Watch(seen);
-  Utility.ShowError(QStringLiteral("x"));
-  EXPECT_EQ(std::pair(seen.Caption, Utility.GetAppTitle()), std::pair(QStringLiteral("Tessra"), QStringLiteral("Tessra")));
+  Utility.ShowError("x");
+  EXPECT_EQ(std::pair(seen.Caption, Utility.GetAppTitle()), std::pair(QStringLiteral("Tessra"), classlib::TString("Tessra")));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "classlib/drawgrid.h"
+#include "classlib/qt/qstring.h"
 
 namespace classlib {
 namespace {
@@ -34,8 +35,8 @@ class TGridCellAccessible : public QAccessibleInterface,
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return grid_->CellName(Col(), Row());
-    if (t == QAccessible::Description) return grid_->CellDescription(Col(), Row());
+    if (t == QAccessible::Name) return ToQString(grid_->CellName(Col(), Row()));
+    if (t == QAccessible::Description) return ToQString(grid_->CellDescription(Col(), Row()));
     return {};
   }
   void setText(QAccessible::Text, const QString&) override {}
@@ -108,7 +109,7 @@ class TGridAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
   }
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Description && Grid()->OnDescription) return Grid()->Description();
+    if (t == QAccessible::Description && Grid()->OnDescription) return ToQString(Grid()->Description());
     return QAccessibleWidget::text(t);
   }
   int childCount() const override { return Grid()->ColCount() * Grid()->RowCount(); }
