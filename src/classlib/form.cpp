@@ -1,5 +1,6 @@
 // form.cpp: top-level windows with a client area, menu bar and modal loop.
 #include "classlib/form.h"
+#include "classlib/qt/qfont.h"
 #include "classlib/qt/qstring.h"
 
 #include <QCloseEvent>
@@ -37,7 +38,7 @@ class ClientArea : public QWidget {
 
 }  // namespace
 
-TForm::TForm(QWidget* owner)
+TForm::TForm(TForm* owner)
     : QWidget(owner, Qt::Window), owner_(owner), client_(new ClientArea(this)) {
   setAttribute(Qt::WA_DeleteOnClose, false);
 }
@@ -87,6 +88,7 @@ void TForm::SetClientSize(int width, int height) {
   const int menuHeight = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
   resize(width, height + menuHeight);
   LayOutClient();
+  if (borderStyle_ == TFormBorderStyle::bsDialog) setFixedSize(size());
 }
 
 int TForm::ClientWidth() const { return client_->width(); }
@@ -111,6 +113,15 @@ void TForm::LayOutClient() {
 void TForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   LayOutClient();
+}
+
+void TForm::SetFont(const TFont& font) { setFont(ToQFont(font)); }
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+  borderStyle_ = style;
+  if (style == TFormBorderStyle::bsDialog) {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  }
 }
 
 TString TForm::Caption() const { return FromQString(windowTitle()); }

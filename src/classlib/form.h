@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "classlib/messages.h"
+#include "classlib/font.h"
 #include "classlib/tstring.h"
 
 class QEventLoop;
@@ -16,16 +17,18 @@ class QMenuBar;
 
 namespace classlib {
 
+enum class TFormBorderStyle { bsSizeable, bsDialog };
+
 class TForm : public QWidget {
   Q_OBJECT
 
  public:
   // A form is a window of its own, placed relative to the screen; `owner` is
   // the window it belongs to (it stays above it), or nullptr.
-  explicit TForm(QWidget* owner);
+  explicit TForm(TForm* owner);
   ~TForm() override;
 
-  QWidget* Owner() const { return owner_; }
+  TForm* Owner() const { return owner_; }
   // The client area that the components are placed in, below the menu bar.
   QWidget* Client() const { return client_; }
 
@@ -51,6 +54,11 @@ class TForm : public QWidget {
 
   TString Caption() const;
   void SetCaption(const TString& caption);
+  // The font the form's components take unless they have their own.
+  void SetFont(const TFont& font);
+  // bsDialog: a fixed frame with a close box only, its size kept at what
+  // SetClientSize gives.
+  void SetBorderStyle(TFormBorderStyle style);
 
   // Puts the menu bar above the client area; the form owns it.
   void SetMenuBar(QMenuBar* menuBar);
@@ -90,12 +98,13 @@ class TForm : public QWidget {
  private:
   void LayOutClient();
 
-  QPointer<QWidget> owner_;
+  QPointer<TForm> owner_;
   QWidget* client_;
   QMenuBar* menuBar_ = nullptr;
   QEventLoop* modalLoop_ = nullptr;
   int modalResult_ = 0;
   bool destroyed_ = false;
+  TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
 };
 
 }  // namespace classlib

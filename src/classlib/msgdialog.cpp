@@ -37,8 +37,7 @@ QStyle::StandardPixmap IconOf(TMsgDlgType type) {
 TMessageForm::TMessageForm(const TString& message, TMsgDlgType type)
     : TForm(nullptr) {  // owned by the caller alone, who destroys it after showing
   const QString text = ToQString(message);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
+  SetBorderStyle(TFormBorderStyle::bsDialog);
   auto* icon = new QLabel(Client());
   icon->setPixmap(style()->standardIcon(IconOf(type)).pixmap(kIconSize, kIconSize));
   icon->setGeometry(kMargin, kMargin, kIconSize, kIconSize);
@@ -61,10 +60,9 @@ TMessageForm::TMessageForm(const TString& message, TMsgDlgType type)
   ok->SetDefault(true);
   ok->SetModalResult(mrOk);
   ok->setGeometry((clientWidth - kButtonWidth) / 2, buttonTop, kButtonWidth, kButtonHeight);
-  ok->setFocus();
+  ok->SetFocus();
 
   SetClientSize(clientWidth, buttonTop + kButtonHeight + kMargin);
-  setFixedSize(size());
 }
 
 std::unique_ptr<TMessageForm> CreateMessageDialog(const TString& text, TMsgDlgType type) {

@@ -1,7 +1,11 @@
 // stdctrls.cpp: labels and push buttons.
 #include "classlib/stdctrls.h"
 
+#include <QPalette>
+
 #include "classlib/form.h"
+#include "classlib/qt/qcolor.h"
+#include "classlib/qt/qfont.h"
 
 namespace classlib {
 
@@ -30,6 +34,14 @@ TButton::TButton(QWidget* parent) : QPushButton(parent) {
       }
     }
   });
+}
+
+void TLabel::SetFont(const TFont& font) { setFont(ToQFont(font)); }
+
+void TLabel::SetFontColor(TColor color) {
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::WindowText, ToQColor(color));
+  setPalette(palette);
 }
 
 }  // namespace classlib

@@ -5,6 +5,8 @@
 #include <QPushButton>
 
 #include "classlib/messages.h"
+#include "classlib/colors.h"
+#include "classlib/font.h"
 #include "classlib/tstring.h"
 
 namespace classlib {
@@ -21,6 +23,8 @@ class TLabel : public QLabel {
   TString Caption() const { return text().toStdString(); }
   void SetAlignment(TAlignment alignment);
   void SetWordWrap(bool wrap) { setWordWrap(wrap); }
+  void SetFont(const TFont& font);
+  void SetFontColor(TColor color);
 };
 
 // A push button; pressing it sets its form's modal result when it has one.
@@ -33,6 +37,7 @@ class TButton : public QPushButton {
   // The default button is pressed by Enter anywhere in its form.
   void SetDefault(bool isDefault) { setDefault(isDefault); }
   void SetModalResult(int result) { modalResult_ = result; }
+  void SetFocus() { setFocus(); }
 
   TNotifyEvent OnClick;
 

@@ -19,10 +19,8 @@ TLabel* MakeNoticeLabel(QWidget* parent, int top, const TString& text) {
   auto* label = new TLabel(parent);
   SetBounds(label, 24, top, 209, 17);
   label->SetAlignment(TAlignment::taRightJustify);
-  label->setFont(GothicFont(11));
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::black);
-  label->setPalette(palette);
+  label->SetFont(GothicFont(11));
+  label->SetFontColor(clBlack);
   label->SetCaption(text);
   return label;
 }
@@ -38,7 +36,7 @@ TImage* MakeImage(QWidget* parent, int left, int top, int width, int height, con
 
 }  // namespace
 
-TFrmFR0000AB::TFrmFR0000AB(QWidget* owner) : TForm(owner) {
+TFrmFR0000AB::TFrmFR0000AB(TForm* owner) : TForm(owner) {
   BuildLayout();
   OnCreate = [this](TObject* sender) { FormCreate(sender); };
   DoCreate();
@@ -50,14 +48,12 @@ TFrmFR0000AB::~TFrmFR0000AB() {
 }
 
 void TFrmFR0000AB::BuildLayout() {
-  // A fixed dialog frame with a close box only.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  setFont(GothicFont(12));
-  SetCaption(TString("Tessra Ver1.0"));
+  SetBorderStyle(TFormBorderStyle::bsDialog);
+  SetFont(GothicFont(12));
+  SetCaption("Tessra Ver1.0");
   SetClientSize(257, 178);
-  setFixedSize(size());
-  move(398, 246);
+  SetLeft(398);
+  SetTop(246);
   QWidget* client = Client();
 
   ImgBack = MakeImage(client, 8, 6, 240, 160, TString("枠付きの背景"));
@@ -74,7 +70,7 @@ void TFrmFR0000AB::BuildLayout() {
   BtnOKButton->SetCaption(TString("OK"));
   BtnOKButton->SetDefault(true);
   BtnOKButton->SetModalResult(mrOk);
-  BtnOKButton->setFocus();
+  BtnOKButton->SetFocus();
 }
 
 void TFrmFR0000AB::FormCreate(TObject*) {

@@ -10,7 +10,7 @@ class TFrmFR0000AB : public classlib::TForm {
 
  public:
   // The owner is the main window, over which the box centres itself.
-  explicit TFrmFR0000AB(QWidget* owner);
+  explicit TFrmFR0000AB(classlib::TForm* owner);
   ~TFrmFR0000AB() override;
 
   classlib::TImage* ImgBack;

@@ -11,7 +11,7 @@ using namespace classlib;
 
 TFrmFR0010MN* FrmFR0010MN = nullptr;
 
-TFrmFR0010MN::TFrmFR0010MN(QWidget* owner) : TForm(owner) {
+TFrmFR0010MN::TFrmFR0010MN(TForm* owner) : TForm(owner) {
   BuildLayout();
   BindEvents();
   DoCreate();

@@ -20,7 +20,7 @@ class TFrmFR0010MN : public classlib::TForm {
   Q_OBJECT
 
  public:
-  explicit TFrmFR0010MN(QWidget* owner);
+  explicit TFrmFR0010MN(classlib::TForm* owner);
   ~TFrmFR0010MN() override;
 
   // Components, in creation order.

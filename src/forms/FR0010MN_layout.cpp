@@ -58,7 +58,7 @@ TDrawGrid* MakeGrid(QWidget* parent, int left, int top, int width, int height,
 }  // namespace
 
 void TFrmFR0010MN::BuildLayout() {
-  setFont(GothicFont(12));
+  SetFont(GothicFont(12));
   QWidget* client = Client();
 
   PnlTop = new TPanel(client);
@@ -108,7 +108,8 @@ void TFrmFR0010MN::BuildLayout() {
 
   BuildMenu();
   SetClientSize(kClientWidth, kClientHeight);
-  move(200, 107);
+  SetLeft(200);
+  SetTop(107);
 }
 
 void TFrmFR0010MN::BuildMenu() {

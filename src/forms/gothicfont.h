@@ -1,9 +1,9 @@
 // gothicfont.h: the Japanese Gothic face the windows are laid out in.
 #pragma once
 
-#include <QFont>
+#include "classlib/font.h"
 
 // The proportional Japanese Gothic face at a character height of `pixelSize`
 // pixels: the face the layouts were designed with, then the faces that stand
 // in for it where it is not installed.
-QFont GothicFont(int pixelSize);
+classlib::TFont GothicFont(int pixelSize);

@@ -7,18 +7,18 @@ using namespace classlib;
 
 namespace {
 
-// Where a window of `size` stands centred over a window at `over`: half the
-// difference, truncated toward zero, not kept on the screen.
-QPoint CentredOver(const QRect& over, const QSize& size) {
-  return {over.x() + (over.width() - size.width()) / 2,
-          over.y() + (over.height() - size.height()) / 2};
+// Puts `form` centred over `over`, frame included: half the difference,
+// truncated toward zero, not kept on the screen.
+void CentreOver(TForm* form, const TRect& over) {
+  const int width = form->Width(), height = form->Height();
+  form->SetLeft(over.Left + (over.Width() - width) / 2);
+  form->SetTop(over.Top + (over.Height() - height) / 2);
 }
 
 // Frame included; for a form not shown yet, the frame it is expected to get,
 // so that it stands where it should from the moment it appears.
-QRect OuterRect(const QWidget* window) {
-  if (const auto* form = qobject_cast<const TForm*>(window)) return form->OuterRect();
-  return window->frameGeometry();
+TRect OuterRect(const TForm* form) {
+  return {form->Left(), form->Top(), form->Left() + form->Width(), form->Top() + form->Height()};
 }
 
 }  // namespace
@@ -32,17 +32,14 @@ void TClsCL0010GF::ShowBox(const TString& text, TMsgDlgType type) {
   Screen->SetCursor(TCursor::crDefault);
   try {
     const std::unique_ptr<TMessageForm> box = CreateMessageDialog(text, type);
-    const QSize size = OuterRect(box.get()).size();
     if (const TForm* main = Application->MainForm()) {
-      box->move(CentredOver(OuterRect(main), size));
+      CentreOver(box.get(), OuterRect(main));
       box->SetCaption(main->Caption());
     } else {
       // Before the main window has finished its creation (a failure while it
       // is being built) there is nothing to sit over: the box is centred on
       // the screen and carries the application's title.
-      if (const TRect screen = Screen->Bounds(); !screen.IsEmpty()) {
-        box->move(CentredOver(QRect(screen.Left, screen.Top, screen.Width(), screen.Height()), size));
-      }
+      if (const TRect screen = Screen->Bounds(); !screen.IsEmpty()) CentreOver(box.get(), screen);
       box->SetCaption(Application->Title());
     }
     box->ShowModal();
@@ -54,7 +51,7 @@ void TClsCL0010GF::ShowBox(const TString& text, TMsgDlgType type) {
 TString TClsCL0010GF::GetAppTitle() const { return Application->Title(); }
 
 void TClsCL0010GF::CenterOnOwner(TForm* form) {
-  const QWidget* owner = form->Owner();
+  const TForm* owner = form->Owner();
   if (owner == nullptr) return;
-  form->move(CentredOver(OuterRect(owner), OuterRect(form).size()));
+  CentreOver(form, OuterRect(owner));
 }

@@ -3,7 +3,7 @@
 
 #include <QFontDatabase>
 
-#include "classlib/fontfamily.h"
+#include "classlib/qt/fontfamily.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // fontfamily.cpp: choosing a font family from a list of preferences.
-#include "classlib/fontfamily.h"
+#include "classlib/qt/fontfamily.h"
 
 #include <QFontDatabase>
 
