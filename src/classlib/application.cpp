@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCursor>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QPixmap>
 #include <QLocale>
 #include <QScopedValueRollback>
 #include <QSettings>
@@ -11,6 +13,7 @@
 
 #include "classlib/form.h"
 #include "classlib/msgdialog.h"
+#include "classlib/qt/qimage_bridge.h"
 #include "classlib/qt/qstring.h"
 
 namespace classlib {
@@ -47,11 +50,18 @@ void TApplication::SetTitle(const TString& title) {
   QApplication::setApplicationName(ToQString(title));
 }
 
-void TApplication::SetIcon(const QIcon& icon) { QApplication::setWindowIcon(icon); }
+void TApplication::SetIcon(std::span<const platform::MaskedGlyph> sizes) {
+  QIcon icon;
+  for (const platform::MaskedGlyph& size : sizes) icon.addPixmap(QPixmap::fromImage(ToQImage(size)));
+  QApplication::setWindowIcon(icon);
+}
+
+void TApplication::SetDesktopEntry(const TString& name) { QGuiApplication::setDesktopFileName(ToQString(name)); }
 
 bool TApplication::SetToolkitLanguage(const TString& languageText, const TString& translationsText) {
   const QString language = ToQString(languageText);
-  const QString translations = ToQString(translationsText);
+  const QString translations = translationsText.IsEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath)
+                                                          : ToQString(translationsText);
   QLocale::setDefault(QLocale(language));
   // The one file by its name: no search through the system's locale names.
   auto* translator = new QTranslator(QCoreApplication::instance());

@@ -5,13 +5,14 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <span>
 
 #include "classlib/exception.h"
 #include "classlib/messages.h"
 #include "classlib/tstring.h"
+#include "platform/raster.h"
 
 class QApplication;
-class QIcon;
 class QWidget;
 
 namespace classlib {
@@ -34,15 +35,20 @@ class TApplication : public QObject {
 
   TString Title() const { return title_; }
   void SetTitle(const TString& title);
-  // The icon every window of the program shows unless it has its own.
-  void SetIcon(const QIcon& icon);
+  // The icon every window of the program shows unless it has its own, in
+  // the sizes given.
+  void SetIcon(std::span<const platform::MaskedGlyph> sizes);
+  // The name of the desktop entry that starts the program, so that the
+  // desktop can match its windows to it.
+  void SetDesktopEntry(const TString& name);
   // Makes the toolkit's own texts speak `language`, such as "ja", whatever
   // the system's language: the labels, buttons and tips of its dialogs from
   // its one translation file in `translations`, and the names it has from
   // the system, such as file kinds, through the default locale. Returns
   // false when the file is missing or unreadable; the dialogs then keep the
   // toolkit's English texts.
-  bool SetToolkitLanguage(const TString& language, const TString& translations);
+  // Empty `translations`: where the toolkit keeps its own.
+  bool SetToolkitLanguage(const TString& language, const TString& translations = {});
 
   // Creates a form of class T, stores it in `ref`; the first form so created
   // becomes the main form. The application owns its forms.

@@ -1,5 +1,6 @@
 // speedbutton.cpp: tool-bar buttons.
 #include "classlib/speedbutton.h"
+#include "classlib/qt/qimage_bridge.h"
 #include "classlib/qt/qstring.h"
 
 #include <QHelpEvent>
@@ -13,16 +14,6 @@
 namespace classlib {
 namespace {
 
-QImage ToArgb(const platform::MaskedGlyph& glyph) {
-  QImage image(glyph.Image.Width(), glyph.Image.Height(), QImage::Format_ARGB32);
-  for (int y = 0; y < image.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < image.width(); ++x) {
-      line[x] = glyph.IsOpaque(x, y) ? glyph.Image.Pixel(x, y) : 0u;
-    }
-  }
-  return image;
-}
 
 }  // namespace
 
@@ -37,8 +28,8 @@ void TSpeedButton::SetGlyph(const platform::Surface& surface) {
   if (surface.IsEmpty()) return;
   const platform::Color transparent = surface.Pixel(0, surface.Height() - 1);
   const platform::MaskedGlyph masked = platform::MaskFromColor(surface, transparent);
-  glyph_ = ToArgb(masked);
-  disabled_ = ToArgb(platform::DisabledGlyph(masked));
+  glyph_ = ToQImage(masked);
+  disabled_ = ToQImage(platform::DisabledGlyph(masked));
   update();
 }
 

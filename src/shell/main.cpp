@@ -1,15 +1,26 @@
 // main.cpp: the entry function: single-instance guard, application object,
 // main window and message loop. The command line is ignored (the toolkit may
 // still read its own options from it).
-#include <QGuiApplication>
-#include <QIcon>
-#include <QLibraryInfo>
-
 #include "classlib/application.h"
-#include "classlib/qt/qstring.h"
 #include "classlib/exception.h"
+#include "classlib/xpm.h"
 #include "forms/FR0010MN.h"
+#include "resources/pictures.h"
 #include "shell/instance_guard.h"
+
+namespace {
+
+// The icon's pictures, their colour None transparent.
+void SetProgramIcon() {
+  std::vector<platform::MaskedGlyph> sizes;
+  for (const char* name : {"mainicon16", "mainicon32", "mainicon48"}) {
+    sizes.push_back(platform::MaskFromColor(classlib::DecodeXpm(resources::Xpm(name), classlib::clFuchsia),
+                                            classlib::clFuchsia));
+  }
+  classlib::Application->SetIcon(sizes);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   shell::InstanceGuard guard;
@@ -21,14 +32,9 @@ int main(int argc, char** argv) {
     classlib::Application->SetTitle("Tessra");
     // The toolkit's own dialogs in Japanese like the rest; without the file
     // they stay in English.
-    classlib::Application->SetToolkitLanguage(
-        "ja", classlib::FromQString(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
-    QIcon icon(QStringLiteral(":/mainicon16.xpm"));
-    icon.addFile(QStringLiteral(":/mainicon32.xpm"));
-    icon.addFile(QStringLiteral(":/mainicon48.xpm"));
-    classlib::Application->SetIcon(icon);
-    // Lets the desktop match the window to the installed menu entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tessra.Tessra"));
+    classlib::Application->SetToolkitLanguage("ja");
+    SetProgramIcon();
+    classlib::Application->SetDesktopEntry("io.github.tessra.Tessra");
     classlib::Application->CreateForm(FrmFR0010MN);
     classlib::Application->Run();
   } catch (classlib::Exception& e) {

@@ -34,4 +34,15 @@ QImage ToQImage(const Surface& surface) {
   return image;
 }
 
+QImage ToQImage(const platform::MaskedGlyph& glyph) {
+  QImage image(glyph.Image.Width(), glyph.Image.Height(), QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      line[x] = glyph.IsOpaque(x, y) ? glyph.Image.Pixel(x, y) : 0u;
+    }
+  }
+  return image;
+}
+
 }  // namespace classlib
