@@ -11,6 +11,7 @@
 
 #include "classlib/canvas.h"
 #include "classlib/gridaxis.h"
+#include "classlib/keys.h"
 #include "classlib/messages.h"
 #include "classlib/tstring.h"
 
@@ -99,6 +100,12 @@ class TDrawGrid : public QAbstractScrollArea {
   // hold. Repaint does this; an owner whose names change without a repaint
   // calls it itself.
   void AnnounceChangedNames();
+
+  // A key pressed while the grid has the focus: the arrows, Home, End, Page
+  // Up and Down move the current cell as the player moves it; Enter and
+  // Space raise OnDblClick, but not for a held key's repeats. Returns whether
+  // the grid took the key.
+  bool KeyDown(TKeyCode key, TShiftState shift = {});
 
   // Sends a message through WindowProc and returns its result.
   std::int32_t Perform(std::uint32_t msg, std::intptr_t wParam = 0,

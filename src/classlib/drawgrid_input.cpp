@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "classlib/drawgrid.h"
+#include "classlib/qt/qkeys.h"
 
 namespace classlib {
 
@@ -60,34 +61,41 @@ void TDrawGrid::mouseDoubleClickEvent(QMouseEvent* event) {
   if (OnDblClick) OnDblClick(this);
 }
 
-void TDrawGrid::keyPressEvent(QKeyEvent* event) {
+// The arrows, Home, End, Page Up and Down move the current cell; Enter and
+// Space act on it as a double-click does, and a held key does not repeat
+// the action. Returns whether the grid took the key.
+bool TDrawGrid::KeyDown(TKeyCode key, TShiftState shift) {
   const int lastCol = cols_.Count() - 1;
   const int lastRow = rows_.Count() - 1;
   const int page = std::max(rows_.FullyShown(topRow_, ClientHeight()), 1);
-  const bool ctrl = event->modifiers() & Qt::ControlModifier;
   int col = col_;
   int row = row_;
-  switch (event->key()) {
-    case Qt::Key_Left: col = std::max(col - 1, 0); break;
-    case Qt::Key_Right: col = std::min(col + 1, lastCol); break;
-    case Qt::Key_Up: row = std::max(row - 1, 0); break;
-    case Qt::Key_Down: row = std::min(row + 1, lastRow); break;
-    case Qt::Key_PageUp: row = std::max(row - page, 0); break;
-    case Qt::Key_PageDown: row = std::min(row + page, lastRow); break;
-    case Qt::Key_Home: col = 0; row = ctrl ? 0 : row; break;
-    case Qt::Key_End: col = lastCol; row = ctrl ? lastRow : row; break;
-    // Enter and Space act on the current cell as a double-click does; a held
-    // key does not repeat the action.
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-      event->accept();
-      if (!event->isAutoRepeat() && OnDblClick) OnDblClick(this);
-      return;
-    default: QAbstractScrollArea::keyPressEvent(event); return;
+  switch (key) {
+    case VK_LEFT: col = std::max(col - 1, 0); break;
+    case VK_RIGHT: col = std::min(col + 1, lastCol); break;
+    case VK_UP: row = std::max(row - 1, 0); break;
+    case VK_DOWN: row = std::min(row + 1, lastRow); break;
+    case VK_PRIOR: row = std::max(row - page, 0); break;
+    case VK_NEXT: row = std::min(row + page, lastRow); break;
+    case VK_HOME: col = 0; row = shift.Ctrl ? 0 : row; break;
+    case VK_END: col = lastCol; row = shift.Ctrl ? lastRow : row; break;
+    case VK_RETURN:
+    case VK_SPACE:
+      if (!shift.AutoRepeat && OnDblClick) OnDblClick(this);
+      return true;
+    default: return false;
   }
-  event->accept();
   UserSelect(col, row);
+  return true;
+}
+
+void TDrawGrid::keyPressEvent(QKeyEvent* event) {
+  const TKeyCode key = KeyCodeOf(event);
+  if (key != 0 && KeyDown(key, {(event->modifiers() & Qt::ControlModifier) != 0, event->isAutoRepeat()})) {
+    event->accept();
+    return;
+  }
+  QAbstractScrollArea::keyPressEvent(event);
 }
 
 void TDrawGrid::wheelEvent(QWheelEvent* event) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "classlib/exception.h"
+#include "support/driver.h"
 #include "support/image_compare.h"
 
 namespace classlib {
@@ -58,16 +59,14 @@ class DrawGridTest : public ::testing::Test {
     const TRect r = grid->CellRect(col, row);
     return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
   }
-  void Click(int col, int row) {
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(col, row));
-  }
+  void Click(int col, int row) { testdriver::ClickCell(grid, col, row); }
   void DragOver(int col, int row) {
     const QPointF pos = CellCentre(col, row);
     QMouseEvent move(QEvent::MouseMove, pos, grid->viewport()->mapToGlobal(pos), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(grid->viewport(), &move);
   }
-  void Key(Qt::Key key) { QTest::keyClick(grid, key); }
+  void Key(TKeyCode key) { testdriver::PressKey(grid, key); }
   Cell Current() const { return {grid->Col(), grid->Row()}; }
 
   QWidget host;
@@ -115,10 +114,9 @@ TEST_F(DrawGridTest, KeysAndSettersMoveTheCurrentCellThroughTheVeto) {
   grid->SetRow(1);
   asked.clear();
   refused = {{2, 1}, {0, 3}};
-  const std::vector<std::tuple<Qt::Key, Cell>> steps = {
-      {Qt::Key_Right, {1, 1}}, {Qt::Key_Down, {1, 2}},     {Qt::Key_End, {4, 2}},
-      {Qt::Key_Right, {4, 2}}, {Qt::Key_Home, {0, 2}},     {Qt::Key_Left, {0, 2}},
-      {Qt::Key_PageDown, {0, 4}}, {Qt::Key_PageUp, {0, 0}}, {Qt::Key_Up, {0, 0}}};
+  const std::vector<std::tuple<TKeyCode, Cell>> steps = {
+      {VK_RIGHT, {1, 1}}, {VK_DOWN, {1, 2}}, {VK_END, {4, 2}},  {VK_RIGHT, {4, 2}}, {VK_HOME, {0, 2}},
+      {VK_LEFT, {0, 2}},  {VK_NEXT, {0, 4}}, {VK_PRIOR, {0, 0}}, {VK_UP, {0, 0}}};
   for (const auto& [key, expected] : steps) {
     Key(key);
     EXPECT_EQ(Current(), expected) << "after key " << key;
@@ -205,12 +203,12 @@ TEST_F(DrawGridTest, ScrollBarsAppearWhenCellsDoNotFit) {
   grid->resize(196 + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent), 200);
   EXPECT_TRUE(horz->isVisible() && vert->isVisible());
   EXPECT_EQ(grid->ClientWidth(), 192);
-  Key(Qt::Key_End);  // the new current cell is scrolled into view
+  Key(VK_END);  // the new current cell is scrolled into view
   EXPECT_EQ(grid->LeftCol(), 1);
   EXPECT_LE(grid->CellRect(4, 0).Right, grid->ClientWidth());
-  Key(Qt::Key_Home);
+  Key(VK_HOME);
   EXPECT_EQ(grid->LeftCol(), 0);
-  for (int i = 0; i < 3; ++i) Key(Qt::Key_Right);
+  for (int i = 0; i < 3; ++i) Key(VK_RIGHT);
   EXPECT_EQ(grid->LeftCol(), 0) << "the fourth column fits exactly";
   horz->setValue(horz->maximum());
   EXPECT_EQ(grid->LeftCol(), 1);

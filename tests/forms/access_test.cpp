@@ -8,6 +8,7 @@
 #include <map>
 
 #include "forms/mainwindow_fixture.h"
+#include "support/driver.h"
 #include "support/board_solver.h"
 
 using namespace classlib;
@@ -61,7 +62,7 @@ TEST_F(AccessTest, NamesSelectionAndActionFollowTheGame) {
   const QRect cell7 = Cell(window_->DGMain, 7)->rect();  // pieces of 40 x 40
   EXPECT_EQ(cell7, QRect(window_->DGMain->viewport()->mapToGlobal(QPoint(80, 40)), QSize(40, 40)));
   EXPECT_EQ(Iface(window_->DGMain)->childAt(cell7.center().x(), cell7.center().y()), Cell(window_->DGMain, 7));
-  QTest::keyClick(window_->DGMain, Qt::Key_Right);
+  testdriver::PressKey(window_->DGMain, VK_RIGHT);
   EXPECT_TRUE(Selected(window_->DGMain, 1) && !Selected(window_->DGMain, 0));
   ClickCell(2, 0);
   // Pressing the blank does not select it; the selected piece 8 beside it
@@ -81,13 +82,13 @@ TEST_F(AccessTest, NamesSelectionAndActionFollowTheGame) {
 
 // The arrow keys that take the selection from `from` to `to` round the
 // blank, found breadth first.
-std::vector<Qt::Key> ArrowsBetween(int from, int to, int blank) {
-  std::map<int, std::vector<Qt::Key>> paths{{from, {}}};
+std::vector<TKeyCode> ArrowsBetween(int from, int to, int blank) {
+  std::map<int, std::vector<TKeyCode>> paths{{from, {}}};
   for (std::deque<int> queue{from}; !queue.empty() && !paths.count(to); queue.pop_front()) {
     const int cell = queue.front();
-    const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Left, cell % 5 > 0 ? cell - 1 : -1},
-                                             {Qt::Key_Right, cell % 5 < 4 ? cell + 1 : -1},
-                                             {Qt::Key_Up, cell - 5}, {Qt::Key_Down, cell + 5}};
+    const std::pair<TKeyCode, int> steps[] = {{VK_LEFT, cell % 5 > 0 ? cell - 1 : -1},
+                                              {VK_RIGHT, cell % 5 < 4 ? cell + 1 : -1},
+                                              {VK_UP, cell - 5}, {VK_DOWN, cell + 5}};
     for (const auto& [key, next] : steps) {
       if (next < 0 || next > 24 || next == blank || paths.count(next)) continue;
       (paths[next] = paths[cell]).push_back(key);
@@ -106,14 +107,14 @@ TEST_F(AccessTest, AGameFromTheKeysIsHeardToTheEnd) {
   EXPECT_EQ(table->text(QAccessible::Description), "24 枚のうち 22 枚のピースが正しい位置にありません。");
   // Space slides piece 8 into the blank; its new cell speaks it and then the progress, until
   // the selection moves on. Enter does the same; a held key does not repeat it.
-  for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}) QTest::keyClick(board, key);
+  for (TKeyCode key : {VK_RIGHT, VK_RIGHT, VK_SPACE}) testdriver::PressKey(board, key);
   EXPECT_EQ(View().Game().PieceMap[3], 8);
   EXPECT_TRUE(Selected(board, 3));
   EXPECT_EQ(Cell(board, 3)->text(QAccessible::Name), "ピース 9");
   EXPECT_EQ(Cell(board, 3)->text(QAccessible::Description), "24 枚のうち 22 枚のピースが正しい位置にありません。");
-  QTest::keyClick(board, Qt::Key_Down);
+  testdriver::PressKey(board, VK_DOWN);
   EXPECT_EQ(Cell(board, 8)->text(QAccessible::Description), "");
-  QTest::keyClick(board, Qt::Key_Up);
+  testdriver::PressKey(board, VK_UP);
   QTest::keyPress(board, Qt::Key_Return);
   QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
   QCoreApplication::sendEvent(board, &held);
@@ -124,8 +125,8 @@ TEST_F(AccessTest, AGameFromTheKeysIsHeardToTheEnd) {
   for (int cell : *slides) {
     ASSERT_TRUE(View().Game().Playing);
     const int current = board->Row() * 5 + board->Col();
-    for (Qt::Key key : ArrowsBetween(current, cell, View().Game().BlankCell())) QTest::keyClick(board, key);
-    QTest::keyClick(board, Qt::Key_Enter);
+    for (TKeyCode key : ArrowsBetween(current, cell, View().Game().BlankCell())) testdriver::PressKey(board, key);
+    testdriver::PressKey(board, VK_RETURN);
   }
   EXPECT_FALSE(View().Game().Playing);
   EXPECT_TRUE(View().Game().IsComplete());

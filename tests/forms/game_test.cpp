@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "forms/mainwindow_fixture.h"
+#include "support/driver.h"
 #include "classlib/qt/qimage_bridge.h"
 #include "support/image_compare.h"
 
@@ -60,9 +61,9 @@ TEST_F(GameTest, SelectionRefusesTheBlankByClickAndByKeys) {
   ClickCell(2, 0);
   EXPECT_EQ(Selected(), std::pair(2, 0));
   EXPECT_EQ(Marked(), std::pair(3, 1)) << "piece 8's home";
-  QTest::keyClick(window_->DGMain, Qt::Key_Right);  // towards the blank
+  testdriver::PressKey(window_->DGMain, VK_RIGHT);  // towards the blank
   EXPECT_EQ(window_->DGMain->Col(), 2);
-  QTest::keyClick(window_->DGMain, Qt::Key_Down);
+  testdriver::PressKey(window_->DGMain, VK_DOWN);
   EXPECT_EQ(window_->DGMain->Row(), 1);
 }
 

@@ -8,6 +8,7 @@
 #include "classlib/modal.h"
 #include "classlib/qt/qstring.h"
 #include "forms/mainwindow_fixture.h"
+#include "support/driver.h"
 
 using namespace classlib;
 
@@ -75,7 +76,7 @@ TEST_F(MainWindowTest, OnlyOpenExitAndAboutWorkBeforeAPicture) {
   EXPECT_TRUE(window_->MnuOpen->Enabled() && window_->MnuExit->Enabled() &&
               window_->MnuAbout->Enabled());
   ClickCell(2, 2);
-  QTest::keyClick(window_->DGMain, Qt::Key_Down);
+  testdriver::PressKey(window_->DGMain, VK_DOWN);
   EXPECT_EQ(std::pair(window_->DGMain->Col(), window_->DGMain->Row()), std::pair(0, 0));
 }
 
@@ -84,7 +85,7 @@ TEST_F(MainWindowTest, MenuItemsAndButtonsShareTheirCommands) {
   SetNextModalAnswer(std::nullopt);
   window_->MnuOpen->Action()->trigger();
   SetNextModalAnswer(std::nullopt);
-  QTest::mouseClick(window_->SpbOpen, Qt::LeftButton);
+  testdriver::Click(window_->SpbOpen);
   EXPECT_FALSE(View().PictureReady());
   SetNextModalAnswer(classlib::FromQString(WriteBmp(dir_, "a.bmp", PatternPicture(200, 200))));
   window_->MnuOpen->Action()->trigger();

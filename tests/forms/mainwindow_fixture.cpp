@@ -9,6 +9,7 @@
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
 #include "classlib/qt/qimage_bridge.h"
+#include "support/driver.h"
 #include "support/message_box.h"
 
 using namespace classlib;
@@ -87,22 +88,13 @@ void MainWindowTest::OpenRecorded(const QString& path) {
 
 void MainWindowTest::Start(std::int64_t seconds) {
   View().SetClock([seconds] { return seconds; });
-  QTest::mouseClick(window_->SpbStart, Qt::LeftButton);
+  testdriver::Click(window_->SpbStart);
 }
 
-void MainWindowTest::ClickCell(int col, int row) {
-  const TRect r = window_->DGMain->CellRect(col, row);
-  QTest::mouseClick(window_->DGMain->viewport(), Qt::LeftButton, {},
-                    QPoint(r.Left + r.Width() / 2, r.Top + r.Height() / 2));
-}
+void MainWindowTest::ClickCell(int col, int row) { testdriver::ClickCell(window_->DGMain, col, row); }
 
 void MainWindowTest::DoubleClickCell(int col, int row) {
-  const TRect r = window_->DGMain->CellRect(col, row);
-  const QPoint at(r.Left + r.Width() / 2, r.Top + r.Height() / 2);
-  QWidget* viewport = window_->DGMain->viewport();
-  QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
-  QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
-  QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+  testdriver::DoubleClickCell(window_->DGMain, col, row);
 }
 
 void MainWindowTest::ExpectRefusedAndUsable() {
