@@ -30,7 +30,7 @@ using TGridTextEvent = std::function<TString(TObject* Sender)>;
 
 enum class TScrollStyle { ssNone, ssBoth };
 
-class TDrawGrid : public QAbstractScrollArea {
+class TDrawGrid : public QAbstractScrollArea, public TObject {
   Q_OBJECT
 
  public:

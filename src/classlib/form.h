@@ -19,7 +19,7 @@ namespace classlib {
 
 enum class TFormBorderStyle { bsSizeable, bsDialog };
 
-class TForm : public QWidget {
+class TForm : public QWidget, public TObject {
   Q_OBJECT
 
  public:

@@ -15,7 +15,7 @@ namespace classlib {
 
 // A menu item: a command, a separator ("-") or a submenu. "&" in a caption
 // marks the access key. Items have no keyboard shortcuts of their own.
-class TMenuItem : public QObject {
+class TMenuItem : public QObject, public TObject {
   Q_OBJECT
 
  public:

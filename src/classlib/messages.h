@@ -1,13 +1,17 @@
 // messages.h: window messages and replaceable window procedures.
 #pragma once
 
-#include <QObject>
 #include <cstdint>
 #include <functional>
 
 namespace classlib {
 
-using TObject = QObject;
+// The root of the class library's objects: what an event names as its
+// sender. Every control that raises events is one.
+class TObject {
+ public:
+  virtual ~TObject() = default;
+};
 
 // A message as a window procedure sees it. `Result` is what the sender of the
 // message gets back.

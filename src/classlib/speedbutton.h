@@ -11,7 +11,7 @@
 
 namespace classlib {
 
-class TSpeedButton : public QAbstractButton {
+class TSpeedButton : public QAbstractButton, public TObject {
   Q_OBJECT
 
  public:

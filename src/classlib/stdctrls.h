@@ -28,7 +28,7 @@ class TLabel : public QLabel {
 };
 
 // A push button; pressing it sets its form's modal result when it has one.
-class TButton : public QPushButton {
+class TButton : public QPushButton, public TObject {
   Q_OBJECT
 
  public:
