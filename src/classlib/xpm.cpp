@@ -10,15 +10,15 @@
 namespace classlib {
 namespace {
 
-bool ParseColour(std::string_view spec, TColor none, TColor& colour) {
-  if (spec == "None" || spec == "none") {
+bool ParseColour(std::string_view text, TColor none, TColor& colour) {
+  if (text == "None" || text == "none") {
     colour = none;
     return true;
   }
-  if (spec.size() != 7 || spec[0] != '#') return false;
+  if (text.size() != 7 || text[0] != '#') return false;
   unsigned value = 0;
-  const auto [end, error] = std::from_chars(spec.data() + 1, spec.data() + 7, value, 16);
-  if (error != std::errc{} || end != spec.data() + 7) return false;
+  const auto [end, error] = std::from_chars(text.data() + 1, text.data() + 7, value, 16);
+  if (error != std::errc{} || end != text.data() + 7) return false;
   colour = 0xFF000000u | value;
   return true;
 }
@@ -38,9 +38,9 @@ platform::Surface DecodeXpm(std::span<const char* const> lines, TColor none) {
     const std::string_view line = lines[std::size_t(i)];
     if (line.size() < std::size_t(chars)) return {};
     std::istringstream rest{std::string(line.substr(std::size_t(chars)))};
-    std::string key, spec;
+    std::string key, colourText;
     TColor colour = 0;
-    if (!(rest >> key >> spec) || key != "c" || !ParseColour(spec, none, colour)) return {};
+    if (!(rest >> key >> colourText) || key != "c" || !ParseColour(colourText, none, colour)) return {};
     table.emplace(std::string(line.substr(0, std::size_t(chars))), colour);
   }
   platform::Surface picture(width, height);
