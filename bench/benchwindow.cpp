@@ -1,5 +1,6 @@
 // benchwindow.cpp: setting the main window up for the benchmarks.
 #include "benchwindow.h"
+#include "classlib/qt/peers.h"
 #include "classlib/qt/qstring.h"
 
 #include <QImage>
@@ -41,12 +42,13 @@ BenchWindow::BenchWindow(WindowSize size) {
   Application->SetTitle("Tessra");
   Application->CreateForm(FrmFR0010MN);
   window_ = FrmFR0010MN;
+  QWidget* widget = classlib::WidgetOf(*window_);
   if (size == WindowSize::Maximised) {
-    window_->showMaximized();
+    widget->showMaximized();
   } else {
-    window_->show();
+    widget->show();
   }
-  if (!QTest::qWaitForWindowExposed(window_)) qFatal("the main window was never exposed");
+  if (!QTest::qWaitForWindowExposed(widget)) qFatal("the main window was never exposed");
   QCoreApplication::processEvents();
 }
 
@@ -56,8 +58,8 @@ BenchWindow::~BenchWindow() {
 }
 
 bool BenchWindow::Open(const QString& path, QString* refusal) {
-  SetNextModalAnswer([refusal](QWidget* box) {
-    if (refusal != nullptr) *refusal = testsupport::ReadBox(box).Text;
+  SetNextModalAnswer([refusal](classlib::TForm* box) {
+    if (refusal != nullptr) *refusal = classlib::ToQString(testsupport::ReadBox(box).Text);
     return mrOk;
   });
   SetNextModalAnswer(classlib::FromQString(path));
@@ -69,11 +71,12 @@ bool BenchWindow::Open(const QString& path, QString* refusal) {
 
 bool BenchWindow::FitWindowToBoard() {
   classlib::TDrawGrid* grid = window_->DGMain;
-  const int frame = grid->frameWidth();
-  const int dx = puzzle::kBoardSide * View().PieceWidth() + 2 * frame - grid->width();
-  const int dy = puzzle::kBoardSide * View().PieceHeight() + 2 * frame - grid->height();
-  window_->showNormal();
-  window_->resize(window_->width() + dx, window_->height() + dy);
+  const int frame = grid->GridPeer().FrameWidth();
+  const int dx = puzzle::kBoardSide * View().PieceWidth() + 2 * frame - grid->Width();
+  const int dy = puzzle::kBoardSide * View().PieceHeight() + 2 * frame - grid->Height();
+  QWidget* widget = classlib::WidgetOf(*window_);
+  widget->showNormal();
+  widget->resize(widget->width() + dx, widget->height() + dy);
   QCoreApplication::processEvents();
   const classlib::TRect last = grid->CellRect(puzzle::kBoardSide - 1, puzzle::kBoardSide - 1);
   return last.Right == grid->ClientWidth() && last.Bottom == grid->ClientHeight();

@@ -2,6 +2,7 @@
 // the same pixel bytes with memcpy; and the heap allocations a repaint makes.
 #include <benchmark/benchmark.h>
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 #include "alloc_counter.h"
 #include "benchwindow.h"
 #include "classlib/messages.h"
+#include "classlib/qt/peers.h"
 
 namespace bench {
 namespace {
@@ -115,7 +117,7 @@ void Slide(benchmark::State& state, const BoardCase& board) {
     return;
   }
   TFrmFR0010MN* window = bench.Window();
-  QWidget* viewport = window->DGMain->viewport();
+  QWidget* viewport = static_cast<QAbstractScrollArea*>(classlib::WidgetOf(*window->DGMain))->viewport();
   const int blankBefore = TFrmFR0010MNView(window).Game().BlankCell();
   // Counts the cells each grid paints, to show what one slide repaints.
   std::int64_t boardCells = 0;

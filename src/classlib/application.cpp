@@ -1,20 +1,8 @@
 // application.cpp: the application object.
 #include "classlib/application.h"
 
-#include <QApplication>
-#include <QCursor>
-#include <QIcon>
-#include <QLibraryInfo>
-#include <QPixmap>
-#include <QLocale>
-#include <QScopedValueRollback>
-#include <QSettings>
-#include <QTranslator>
-
 #include "classlib/form.h"
 #include "classlib/msgdialog.h"
-#include "classlib/qt/qimage_bridge.h"
-#include "classlib/qt/qstring.h"
 
 namespace classlib {
 namespace {
@@ -23,6 +11,19 @@ TApplication& Instance() {
   static TApplication instance;
   return instance;
 }
+
+// Sets a flag for as long as it lives.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = old_; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+  bool old_;
+};
 
 }  // namespace
 
@@ -33,44 +34,21 @@ TApplication::TApplication() = default;
 TApplication::~TApplication() = default;
 
 void TApplication::Initialize(int& argc, char** argv) {
-  // The program keeps no settings, and neither does the toolkit for it: its
-  // file dialog would keep its history and last folder in the user's
-  // configuration. Pointed below a file, the user scope can be neither
-  // created nor read, so nothing is written and nothing earlier is used.
-  for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-    QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null/no-settings"));
-  }
-  if (QApplication::instance() == nullptr) qapp_ = std::make_unique<QApplication>(argc, argv);
+  backend::Initialize(argc, argv);
   terminated_ = false;
 }
 
 void TApplication::SetTitle(const TString& title) {
   title_ = title;
-  QApplication::setApplicationDisplayName(QString());
-  QApplication::setApplicationName(ToQString(title));
+  backend::SetTitle(title);
 }
 
-void TApplication::SetIcon(std::span<const platform::MaskedGlyph> sizes) {
-  QIcon icon;
-  for (const platform::MaskedGlyph& size : sizes) icon.addPixmap(QPixmap::fromImage(ToQImage(size)));
-  QApplication::setWindowIcon(icon);
-}
+void TApplication::SetIcon(std::span<const platform::MaskedGlyph> sizes) { backend::SetIcon(sizes); }
 
-void TApplication::SetDesktopEntry(const TString& name) { QGuiApplication::setDesktopFileName(ToQString(name)); }
+void TApplication::SetDesktopEntry(const TString& name) { backend::SetDesktopEntry(name); }
 
-bool TApplication::SetToolkitLanguage(const TString& languageText, const TString& translationsText) {
-  const QString language = ToQString(languageText);
-  const QString translations = translationsText.IsEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath)
-                                                          : ToQString(translationsText);
-  QLocale::setDefault(QLocale(language));
-  // The one file by its name: no search through the system's locale names.
-  auto* translator = new QTranslator(QCoreApplication::instance());
-  if (!translator->load(QStringLiteral("qtbase_") + language, translations)) {
-    delete translator;
-    return false;
-  }
-  QCoreApplication::installTranslator(translator);
-  return true;
+bool TApplication::SetToolkitLanguage(const TString& language, const TString& translations) {
+  return backend::SetToolkitLanguage(language, translations);
 }
 
 void TApplication::AdoptForm(TForm* form) {
@@ -79,14 +57,14 @@ void TApplication::AdoptForm(TForm* form) {
 
 void TApplication::Run() {
   if (terminated_ || mainForm_ == nullptr) return;
-  mainForm_->show();
-  QApplication::exec();
+  mainForm_->Show();
+  backend::RunLoop();
   terminated_ = true;
 }
 
 void TApplication::Terminate() {
   terminated_ = true;
-  QCoreApplication::quit();
+  backend::QuitLoop();
 }
 
 bool TApplication::HookMessage(TMessage& message) {
@@ -101,30 +79,14 @@ void TApplication::ShowException(const Exception& e) {
   box->ShowModal();
 }
 
-// There is no hidden application window here: each window is minimised and
-// restored in turn.
 void TApplication::Minimize() {
-  const QScopedValueRollback<bool> arranging(ArrangingWindows, true);
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window->isVisible() && !(window->windowState() & Qt::WindowMinimized)) {
-      window->setWindowState(window->windowState() | Qt::WindowMinimized);
-    }
-  }
+  const FlagScope arranging(ArrangingWindows);
+  backend::MinimizeAll();
 }
 
 void TApplication::Restore() {
-  const QScopedValueRollback<bool> arranging(ArrangingWindows, true);
-  QList<QWidget*> windows = QApplication::topLevelWidgets();
-  if (mainForm_ != nullptr) {
-    windows.removeAll(mainForm_);
-    windows.prepend(mainForm_);
-  }
-  for (QWidget* window : windows) {
-    if (window->windowState() & Qt::WindowMinimized) {
-      window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    }
-  }
-  if (QWidget* modal = QApplication::activeModalWidget()) modal->raise();
+  const FlagScope arranging(ArrangingWindows);
+  backend::RestoreAll(mainForm_);
 }
 
 void TApplication::DestroyForms() {
@@ -134,7 +96,7 @@ void TApplication::DestroyForms() {
 
 void TApplication::Finalize() {
   DestroyForms();
-  qapp_.reset();
+  backend::Finalize();
 }
 
 }  // namespace classlib

@@ -2,7 +2,6 @@
 // message hook, hint timing and the standard exception report.
 #pragma once
 
-#include <QObject>
 #include <functional>
 #include <memory>
 #include <span>
@@ -12,9 +11,6 @@
 #include "classlib/tstring.h"
 #include "platform/raster.h"
 
-class QApplication;
-class QWidget;
-
 namespace classlib {
 
 class TForm;
@@ -23,14 +19,12 @@ class TForm;
 // Handled stops the message there.
 using TMessageEvent = std::function<void(TMessage& Msg, bool& Handled)>;
 
-class TApplication : public QObject {
-  Q_OBJECT
-
+class TApplication {
  public:
   TApplication();
-  ~TApplication() override;
+  ~TApplication();
 
-  // Creates the Qt application once; later calls do nothing.
+  // Sets up the toolkit once; later calls do nothing.
   void Initialize(int& argc, char** argv);
 
   TString Title() const { return title_; }
@@ -91,15 +85,14 @@ class TApplication : public QObject {
   // handlers run while the application object still exists.
   void DestroyForms();
 
-  // Destroys the forms, then the Qt application that Initialize made. The
-  // program calls it before main returns: Qt cannot be torn down from the
-  // static destruction of this object, once its own globals are gone.
+  // Destroys the forms, then tears down the toolkit that Initialize set up.
+  // The program calls it before main returns: a toolkit cannot be torn down
+  // from the static destruction of this object, once its own globals are gone.
   void Finalize();
 
  private:
   void AdoptForm(TForm* form);
 
-  std::unique_ptr<QApplication> qapp_;
   TString title_;
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;

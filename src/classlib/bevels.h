@@ -2,12 +2,7 @@
 // program's cells, all drawn ring by ring through one routine.
 #pragma once
 
-#include <QPalette>
-
 #include "classlib/colors.h"
-
-class QPainter;
-class QRect;
 
 namespace classlib {
 
@@ -19,14 +14,12 @@ enum class TEdge {
   FieldSunken,   // 2 pixels: the border of a grid, deeper than a pressed button
 };
 
-// The colours of every edge: Light the highlight (white), Dark the shadow
-// (grey), Shadow the dark shadow (64, 64, 64), and Button the control's
-// face, which the 2-pixel edges use for their inner light line.
-QPalette EdgePalette(TColor face);
-QPalette EdgePalette(const QColor& face);
-
-// Draws the edge just inside `r`; what lies within it is left alone.
-void DrawEdge(QPainter& painter, const QRect& r, TEdge edge, const QPalette& palette);
+// The colours of every edge: the highlight (white), the shadow (grey) and
+// the dark shadow (64, 64, 64); the 2-pixel edges use the control's face
+// for their inner light line.
+inline constexpr TColor kEdgeLight = clWhite;
+inline constexpr TColor kEdgeDark = clGray;
+inline constexpr TColor kEdgeShadow = platform::Rgb(64, 64, 64);
 
 // One ring of 1-pixel lines along the inside of `r`, handed to `fill` as
 // blocks of one colour: the top and left sides in `first`, the right and
@@ -47,6 +40,37 @@ void DrawRing(const TRect& r, const Colour& first, const Colour& second,
   block({right, r.Top, right + 1, bottom + 1}, second);
   block({r.Left + 1, bottom, right, bottom + 1}, second);
   block({r.Left, bottom, r.Left + 1, bottom + 1}, bottomLeft);
+}
+
+// Draws the edge just inside `r` as blocks of one colour handed to `fill`;
+// what lies within it is left alone. The controls' rings: the bottom and
+// right sides take all the corners they share with the top and left ones.
+template <typename Fill>
+void DrawEdge(const TRect& r, TEdge edge, TColor face, Fill&& fill) {
+  const auto ring = [&fill](const TRect& at, TColor topLeft, TColor bottomRight) {
+    DrawRing(at, topLeft, bottomRight, bottomRight, fill);
+  };
+  const TRect inner{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
+  switch (edge) {
+    case TEdge::PanelRaised:
+      ring(r, kEdgeLight, kEdgeDark);
+      break;
+    case TEdge::PanelLowered:
+      ring(r, kEdgeDark, kEdgeLight);
+      break;
+    case TEdge::ButtonRaised:
+      ring(r, kEdgeLight, kEdgeShadow);
+      ring(inner, face, kEdgeDark);
+      break;
+    case TEdge::ButtonDown:
+      ring(r, kEdgeShadow, kEdgeLight);
+      ring(inner, kEdgeDark, face);
+      break;
+    case TEdge::FieldSunken:
+      ring(r, kEdgeDark, kEdgeLight);
+      ring(inner, kEdgeShadow, face);
+      break;
+  }
 }
 
 }  // namespace classlib

@@ -1,81 +1,94 @@
-// controls.cpp: alignment of child controls.
+// controls.cpp: components, controls and the alignment of child controls.
 #include "classlib/controls.h"
 
-#include <QCoreApplication>
-#include <QResizeEvent>
-#include <QVariant>
 #include <algorithm>
 
 namespace classlib {
-namespace {
 
-constexpr char kAlignProperty[] = "classlibAlign";
-// The height of a top or bottom strip, the width of a left or right one, as
-// designed: a strip squeezed to nothing grows back when there is room again.
-constexpr char kExtentProperty[] = "classlibAlignExtent";
-
-int DesignedExtent(const QWidget* child, bool vertical) {
-  const QVariant value = child->property(kExtentProperty);
-  if (value.isValid()) return value.toInt();
-  return vertical ? child->height() : child->width();
+TComponent::TComponent(TComponent* owner) : owner_(owner) {
+  if (owner_ != nullptr) owner_->components_.push_back(this);
 }
 
-}  // namespace
+TComponent::~TComponent() {
+  DestroyComponents();
+  if (owner_ != nullptr) std::erase(owner_->components_, this);
+}
 
-void SetAlign(QWidget* control, TAlign align) {
-  control->setProperty(kAlignProperty, static_cast<int>(align));
+void TComponent::DestroyComponents() {
+  while (!components_.empty()) delete components_.back();  // each takes itself off the list
+}
+
+TControl::TControl(TWinControl* parent, TComponent* owner)
+    : TComponent(owner != nullptr ? owner : parent), parent_(parent) {
+  if (parent_ != nullptr) parent_->controls_.push_back(this);
+}
+
+TControl::~TControl() {
+  DetachPeer();
+  if (parent_ != nullptr) std::erase(parent_->controls_, this);
+}
+
+void TControl::AttachPeer(std::unique_ptr<TControlPeer> peer) { peer_ = std::move(peer); }
+
+void TControl::DetachPeer() { peer_.reset(); }
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  Peer().SetBounds({left, top, left + width, top + height});
+}
+
+void TControl::SetAlign(TAlign align) {
+  align_ = align;
   const bool vertical = align == TAlign::alTop || align == TAlign::alBottom;
-  control->setProperty(kExtentProperty, vertical ? control->height() : control->width());
-  if (QWidget* parent = control->parentWidget()) {
-    // Let the parent place the child at once, as it would on a resize.
-    QResizeEvent event(parent->size(), parent->size());
-    QCoreApplication::sendEvent(parent, &event);
-  }
+  alignExtent_ = vertical ? Height() : Width();
+  if (parent_ != nullptr) parent_->Realign();
 }
 
-TAlign AlignOf(const QWidget* control) {
-  const QVariant value = control->property(kAlignProperty);
-  return value.isValid() ? static_cast<TAlign>(value.toInt()) : TAlign::alNone;
+TWinControl::~TWinControl() {
+  // The children's windows go before this one, which holds them.
+  DestroyComponents();
 }
 
-void ArrangeAlignedChildren(QWidget* parent, const QRect& area) {
-  int left = area.left();
-  int top = area.top();
-  int right = area.left() + area.width();    // exclusive
-  int bottom = area.top() + area.height();  // exclusive
+TRect TWinControl::ClientRect() const { return {0, 0, Width(), Height()}; }
+
+void TWinControl::Realign() { ArrangeAlignedChildren(*this, ClientRect()); }
+
+void ArrangeAlignedChildren(TWinControl& parent, const TRect& area) {
+  int left = area.Left;
+  int top = area.Top;
+  int right = area.Right;
+  int bottom = area.Bottom;
   const auto place = [&](TAlign kind) {
-    for (QObject* object : parent->children()) {
-      auto* child = qobject_cast<QWidget*>(object);
-      if (child == nullptr || child->isWindow() || AlignOf(child) != kind) continue;
+    for (TControl* child : parent.Controls()) {
+      if (child->align_ != kind || child->peer_ == nullptr) continue;
       const int width = std::max(0, right - left);
       const int height = std::max(0, bottom - top);
       switch (kind) {
         case TAlign::alTop: {
-          const int h = std::min(DesignedExtent(child, true), height);
-          child->setGeometry(left, top, width, h);
+          const int h = std::min(child->alignExtent_, height);
+          child->SetBounds(left, top, width, h);
           top += h;
           break;
         }
         case TAlign::alBottom: {
-          const int h = std::min(DesignedExtent(child, true), height);
-          child->setGeometry(left, bottom - h, width, h);
+          const int h = std::min(child->alignExtent_, height);
+          child->SetBounds(left, bottom - h, width, h);
           bottom -= h;
           break;
         }
         case TAlign::alLeft: {
-          const int w = std::min(DesignedExtent(child, false), width);
-          child->setGeometry(left, top, w, height);
+          const int w = std::min(child->alignExtent_, width);
+          child->SetBounds(left, top, w, height);
           left += w;
           break;
         }
         case TAlign::alRight: {
-          const int w = std::min(DesignedExtent(child, false), width);
-          child->setGeometry(right - w, top, w, height);
+          const int w = std::min(child->alignExtent_, width);
+          child->SetBounds(right - w, top, w, height);
           right -= w;
           break;
         }
         case TAlign::alClient:
-          child->setGeometry(left, top, width, height);
+          child->SetBounds(left, top, width, height);
           break;
         case TAlign::alNone:
           break;

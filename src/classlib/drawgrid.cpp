@@ -1,43 +1,22 @@
 // drawgrid.cpp: the owner-drawn grid: properties, cell layout and scrolling by
 // whole cells, painting through replaceable window procedures.
 #include "classlib/drawgrid.h"
-#include "classlib/qt/qcolor.h"
 
-#include <QEvent>
-#include <QPainter>
-#include <QScrollBar>
 #include <algorithm>
 
-#include "classlib/accessible.h"
-#include "classlib/bevels.h"
 #include "classlib/exception.h"
 #include "platform/raster.h"
 
 namespace classlib {
-namespace {
 
-// The face of the border's inner light line and of the square between two
-// scroll bars.
-constexpr TColor kFace = platform::Rgb(212, 208, 200);
-
-}  // namespace
-
-TDrawGrid::TDrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
-  InstallAccessibleFactory();
+TDrawGrid::TDrawGrid(TWinControl* parent) : TWinControl(parent) {
   WindowProc = [this](TMessage& message) { WndProc(message); };
-  // A 2-pixel frame keeps the scroll bars and the viewport inside the edge
-  // that PaintBorder draws; the frame's own drawing is never used.
-  setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-  setFocusPolicy(Qt::StrongFocus);
-  // Every viewport pixel comes from the client surface, so Qt need not clear it.
-  viewport()->setAutoFillBackground(false);
-  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  AttachPeer(backend::CreatePeer(*this, *parent));
   UpdateLayout();
 }
 
-TDrawGrid::~TDrawGrid() = default;
+TDrawGrid::~TDrawGrid() { DetachPeer(); }
+
 
 int TDrawGrid::ColCount() const { return cols_.Count(); }
 int TDrawGrid::RowCount() const { return rows_.Count(); }
@@ -46,11 +25,8 @@ int TDrawGrid::DefaultRowHeight() const { return rows_.DefaultSize(); }
 int TDrawGrid::Col() const { return col_; }
 int TDrawGrid::Row() const { return row_; }
 int TDrawGrid::LeftCol() const { return leftCol_; }
-TColor TDrawGrid::Color() const { return color_; }
-TScrollStyle TDrawGrid::ScrollBars() const { return scrollBars_; }
 int TDrawGrid::ClientWidth() const { return ComputeLayout().ClientWidth; }
 int TDrawGrid::ClientHeight() const { return ComputeLayout().ClientHeight; }
-TCanvas* TDrawGrid::Canvas() { return &canvas_; }
 
 int TDrawGrid::ColWidth(int col) const { return cols_.Contains(col) ? cols_.Size(col) : 0; }
 int TDrawGrid::RowHeight(int row) const { return rows_.Contains(row) ? rows_.Size(row) : 0; }
@@ -89,7 +65,7 @@ void TDrawGrid::SetRow(int row) {
 
 void TDrawGrid::SetColor(TColor color) {
   color_ = color;
-  viewport()->update();
+  GridPeer().InvalidateCells();
 }
 
 void TDrawGrid::SetScrollBars(TScrollStyle style) {
@@ -103,7 +79,7 @@ void TDrawGrid::CheckIndex(const TGridAxis& axis, int index) {
 
 void TDrawGrid::Changed() {
   UpdateLayout();
-  update();
+  Peer().Invalidate();
 }
 
 TRect TDrawGrid::CellRect(int col, int row) const {
@@ -118,13 +94,13 @@ TRect TDrawGrid::CellRect(int col, int row) const {
 // --- Layout and scrolling ---------------------------------------------------
 
 TDrawGrid::Layout TDrawGrid::ComputeLayout() const {
-  const int frame = frameWidth();
+  const int frame = GridPeer().FrameWidth();
   Layout layout;
-  layout.ClientWidth = std::max(width() - 2 * frame, 0);
-  layout.ClientHeight = std::max(height() - 2 * frame, 0);
+  layout.ClientWidth = std::max(Width() - 2 * frame, 0);
+  layout.ClientHeight = std::max(Height() - 2 * frame, 0);
   if (scrollBars_ == TScrollStyle::ssNone) return layout;
-  const int horzExtent = horizontalScrollBar()->sizeHint().height();
-  const int vertExtent = verticalScrollBar()->sizeHint().width();
+  const int horzExtent = GridPeer().HorzBarHeight();
+  const int vertExtent = GridPeer().VertBarWidth();
   // A bar on one side takes room from the other direction and can make a bar
   // there necessary; bars only ever get added, so two rounds settle it.
   for (int round = 0; round < 2; ++round) {
@@ -139,21 +115,12 @@ TDrawGrid::Layout TDrawGrid::ComputeLayout() const {
 }
 
 void TDrawGrid::UpdateLayout() {
-  if (layingOut_) return;  // showing a bar resizes the viewport, which lands here
+  if (layingOut_) return;  // showing a bar may resize the client area, which lands here
   layingOut_ = true;
   const Layout layout = ComputeLayout();
-  const auto policy = [](bool on) { return on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff; };
-  if (horizontalScrollBarPolicy() != policy(layout.HorzBar))
-    setHorizontalScrollBarPolicy(policy(layout.HorzBar));
-  if (verticalScrollBarPolicy() != policy(layout.VertBar))
-    setVerticalScrollBarPolicy(policy(layout.VertBar));
   if (surface_.Width() != layout.ClientWidth || surface_.Height() != layout.ClientHeight) {
     surface_.Resize(layout.ClientWidth, layout.ClientHeight);
     surface_.Fill(color_);
-    image_ = surface_.IsEmpty()
-                 ? QImage()
-                 : QImage(surface_.Bits(), surface_.Width(), surface_.Height(),
-                          surface_.BytesPerLine(), QImage::Format_RGB32);
   }
   UpdateScrollRanges(layout);
   layingOut_ = false;
@@ -162,28 +129,23 @@ void TDrawGrid::UpdateLayout() {
 // The bars count whole cells: value n shows column (row) n first, and the
 // maximum is the first cell from which the last one is shown completely.
 void TDrawGrid::UpdateScrollRanges(const Layout& layout) {
-  const int maxLeft = cols_.MaxFirst(layout.ClientWidth);
-  const int maxTop = rows_.MaxFirst(layout.ClientHeight);
-  syncingBars_ = true;
-  horizontalScrollBar()->setRange(0, maxLeft);
-  horizontalScrollBar()->setPageStep(std::max(cols_.FullyShown(maxLeft, layout.ClientWidth), 1));
-  verticalScrollBar()->setRange(0, maxTop);
-  verticalScrollBar()->setPageStep(std::max(rows_.FullyShown(maxTop, layout.ClientHeight), 1));
-  syncingBars_ = false;
-  SetLeftTop(std::min(leftCol_, maxLeft), std::min(topRow_, maxTop));
+  maxLeft_ = cols_.MaxFirst(layout.ClientWidth);
+  maxTop_ = rows_.MaxFirst(layout.ClientHeight);
+  leftCol_ = std::min(leftCol_, maxLeft_);
+  topRow_ = std::min(topRow_, maxTop_);
+  GridPeer().SetScrollBars(
+      {layout.HorzBar, maxLeft_, std::max(cols_.FullyShown(maxLeft_, layout.ClientWidth), 1), leftCol_},
+      {layout.VertBar, maxTop_, std::max(rows_.FullyShown(maxTop_, layout.ClientHeight), 1), topRow_});
 }
 
 void TDrawGrid::SetLeftTop(int leftCol, int topRow) {
-  leftCol = std::clamp(leftCol, 0, horizontalScrollBar()->maximum());
-  topRow = std::clamp(topRow, 0, verticalScrollBar()->maximum());
-  const bool moved = leftCol != leftCol_ || topRow != topRow_;
+  leftCol = std::clamp(leftCol, 0, maxLeft_);
+  topRow = std::clamp(topRow, 0, maxTop_);
+  if (leftCol == leftCol_ && topRow == topRow_) return;
   leftCol_ = leftCol;
   topRow_ = topRow;
-  syncingBars_ = true;
-  horizontalScrollBar()->setValue(leftCol);
-  verticalScrollBar()->setValue(topRow);
-  syncingBars_ = false;
-  if (moved) viewport()->update();
+  UpdateScrollRanges(ComputeLayout());
+  GridPeer().InvalidateCells();
 }
 
 void TDrawGrid::ScrollIntoView(int col, int row) {
@@ -192,16 +154,13 @@ void TDrawGrid::ScrollIntoView(int col, int row) {
              rows_.FirstToShow(topRow_, layout.ClientHeight, row));
 }
 
-// Called when the user moves a scroll bar; the cells are not shifted on
-// screen but painted afresh from the new first column and row.
-void TDrawGrid::scrollContentsBy(int, int) {
-  if (syncingBars_) return;
-  leftCol_ = horizontalScrollBar()->value();
-  topRow_ = verticalScrollBar()->value();
-  viewport()->update();
+// The cells are not shifted on screen but painted afresh from the new first
+// column and row.
+void TDrawGrid::Scrolled(int leftCol, int topRow) {
+  leftCol_ = std::clamp(leftCol, 0, maxLeft_);
+  topRow_ = std::clamp(topRow, 0, maxTop_);
+  GridPeer().InvalidateCells();
 }
-
-void TDrawGrid::resizeEvent(QResizeEvent*) { UpdateLayout(); }
 
 // --- Messages and painting --------------------------------------------------
 
@@ -259,53 +218,22 @@ void TDrawGrid::FillBeyondCells() {
 
 void TDrawGrid::Repaint() {
   Perform(WM_PAINT);
-  // The paint event that repaint() sends shows what was just composed. Only
-  // the viewport changed: repainting the whole grid would have Qt paint the
-  // parent panel beneath it and the edge again as well.
+  // The paint that follows shows what was just composed. Only the cells
+  // changed: the edge and what lies beneath the grid are left alone.
   composedAhead_ = true;
-  viewport()->repaint();
+  GridPeer().ShowCellsNow();
   composedAhead_ = false;
   AnnounceChangedNames();
 }
 
-void TDrawGrid::paintEvent(QPaintEvent*) {
+const platform::Surface& TDrawGrid::CellsToShow() {
   if (!composedAhead_) Perform(WM_PAINT);
-  if (image_.isNull()) return;
-  QPainter painter(viewport());
-  painter.drawImage(0, 0, image_);
+  return surface_;
 }
 
-// The grid's own paint events draw the edge (and the square between two
-// scroll bars); the viewport's come to paintEvent.
-bool TDrawGrid::event(QEvent* event) {
-  if (event->type() != QEvent::Paint) return QAbstractScrollArea::event(event);
-  PaintBorder();
-  return true;
-}
-
-void TDrawGrid::PaintBorder() {
-  QPainter painter(this);
-  const int w = width();
-  const int h = height();
-  DrawEdge(painter, rect(), TEdge::FieldSunken, EdgePalette(kFace));
-  const Layout layout = ComputeLayout();
-  if (layout.HorzBar && layout.VertBar) {
-    const int frame = frameWidth();
-    painter.fillRect(frame + layout.ClientWidth, frame + layout.ClientHeight,
-                     w - 2 * frame - layout.ClientWidth, h - 2 * frame - layout.ClientHeight,
-                     ToQColor(kFace));
-  }
-}
-
-void TDrawGrid::focusInEvent(QFocusEvent* event) {
-  QAbstractScrollArea::focusInEvent(event);
-  viewport()->update();
-  AnnounceCurrentCell(col_, row_);
-}
-
-void TDrawGrid::focusOutEvent(QFocusEvent* event) {
-  QAbstractScrollArea::focusOutEvent(event);
-  viewport()->update();
+void TDrawGrid::FocusChanged(bool focused) {
+  GridPeer().InvalidateCells();
+  if (focused) AnnounceCurrentCell(col_, row_);
 }
 
 }  // namespace classlib

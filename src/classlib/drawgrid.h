@@ -2,14 +2,13 @@
 // cell is painted by the OnDrawCell handler.
 #pragma once
 
-#include <QAbstractScrollArea>
-#include <QImage>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include "classlib/canvas.h"
+#include "classlib/controls.h"
 #include "classlib/gridaxis.h"
 #include "classlib/keys.h"
 #include "classlib/messages.h"
@@ -30,11 +29,9 @@ using TGridTextEvent = std::function<TString(TObject* Sender)>;
 
 enum class TScrollStyle { ssNone, ssBoth };
 
-class TDrawGrid : public QAbstractScrollArea, public TObject {
-  Q_OBJECT
-
+class TDrawGrid : public TWinControl {
  public:
-  explicit TDrawGrid(QWidget* parent = nullptr);
+  explicit TDrawGrid(TWinControl* parent);
   ~TDrawGrid() override;
 
   int ColCount() const;
@@ -60,9 +57,9 @@ class TDrawGrid : public QAbstractScrollArea, public TObject {
   // The first column shown; scrolling moves the cells by whole cells.
   int LeftCol() const;
 
-  TColor Color() const;
+  TColor Color() const { return color_; }
   void SetColor(TColor color);
-  TScrollStyle ScrollBars() const;
+  TScrollStyle ScrollBars() const { return scrollBars_; }
   void SetScrollBars(TScrollStyle style);
 
   // The area inside the border (and the scroll bars) in which cells are drawn.
@@ -72,7 +69,7 @@ class TDrawGrid : public QAbstractScrollArea, public TObject {
   TRect CellRect(int col, int row) const;
 
   // The canvas on the grid's client area, as handed to OnDrawCell.
-  TCanvas* Canvas();
+  TCanvas* Canvas() { return &canvas_; }
 
   // Paints the whole grid before returning, also when it is hidden.
   void Repaint();
@@ -124,43 +121,46 @@ class TDrawGrid : public QAbstractScrollArea, public TObject {
   TCellNameEvent OnCellName;
   TGridTextEvent OnDescription;
 
- protected:
-  bool event(QEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void wheelEvent(QWheelEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-  void scrollContentsBy(int dx, int dy) override;
-
- private:
+  // ---- From the peer ------------------------------------------------------
+  void Resized() override { UpdateLayout(); }
+  // The client area is to be shown: the cells as last composed, or composed
+  // now when no Repaint has just done so.
+  const platform::Surface& CellsToShow();
+  // The left button went down, moved while down, or came up, at a point of
+  // the client area.
+  void MouseDown(int x, int y);
+  void MouseMove(int x, int y);
+  void MouseUp();
+  // The second press of a double-click, which stands in for it: it raises
+  // OnDblClick and leaves the selection.
+  void DblClick();
+  // The player moved a scroll bar to show (leftCol, topRow) first.
+  void Scrolled(int leftCol, int topRow);
+  void FocusChanged(bool focused);
   struct Layout {
     int ClientWidth = 0;
     int ClientHeight = 0;
     bool HorzBar = false;
     bool VertBar = false;
   };
+  // Where the client area and the scroll bars lie inside the edge.
+  Layout ComputeLayout() const;
+  TGridPeer& GridPeer() const { return static_cast<TGridPeer&>(Peer()); }
 
+ private:
   static void CheckIndex(const TGridAxis& axis, int index);
   // After a change of the cells' number or sizes or of the scroll bars.
   void Changed();
-  Layout ComputeLayout() const;
   void UpdateLayout();
   void UpdateScrollRanges(const Layout& layout);
   void SetLeftTop(int leftCol, int topRow);
   void ScrollIntoView(int col, int row);
   void PaintCells();
   void FillBeyondCells();
-  void PaintBorder();
   // Raises OnSelectCell and moves the current cell if allowed.
   bool TrySelect(int col, int row);
   bool UserSelect(int col, int row);
-  bool SelectAt(const QPoint& pos);
+  bool SelectAt(int x, int y);
   // Tells assistive technology where the current cell went.
   void AnnounceCurrentCell(int oldCol, int oldRow);
 
@@ -171,14 +171,14 @@ class TDrawGrid : public QAbstractScrollArea, public TObject {
   int leftCol_ = 0;
   int topRow_ = 0;
   TColor color_ = clWhite;
+  int maxLeft_ = 0;
+  int maxTop_ = 0;
   TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
 
   platform::Surface surface_;
   TCanvas canvas_{&surface_};
-  QImage image_;  // shares surface_'s pixels; re-made when they move
   bool composedAhead_ = false;
   bool layingOut_ = false;
-  bool syncingBars_ = false;
   bool dragging_ = false;
   std::vector<std::optional<TString>> givenNames_;  // by cell index; none until asked for
   TString announcedDescription_;  // as of the last Repaint

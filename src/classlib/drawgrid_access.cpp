@@ -1,24 +1,13 @@
 // drawgrid_access.cpp: the draw grid's side of what assistive technology
 // sees: cell names, the default action, and the events that keep a screen
 // reader's view of the current cell and of the names up to date.
-#include <QAccessible>
 #include <algorithm>
 
 #include "classlib/drawgrid.h"
-#include "classlib/qt/qstring.h"
 
 namespace classlib {
-namespace {
 
-void SendCellEvent(TDrawGrid* grid, int index, QAccessible::Event type) {
-  QAccessibleEvent event(grid, type);
-  event.setChild(index);
-  QAccessible::updateAccessibility(&event);
-}
-
-}  // namespace
-
-void TDrawGrid::SetAccessibleName(const TString& name) { setAccessibleName(ToQString(name)); }
+void TDrawGrid::SetAccessibleName(const TString& name) { Peer().SetAccessibleName(name); }
 
 TString TDrawGrid::CellName(int col, int row) {
   TString name = OnCellName ? OnCellName(this, col, row) : TString();
@@ -35,7 +24,7 @@ TString TDrawGrid::CellDescription(int col, int row) const {
 }
 
 void TDrawGrid::ActivateCell(int col, int row) {
-  if (!isEnabled()) return;
+  if (!Enabled()) return;
   UserSelect(col, row);
   if (OnDblClick) OnDblClick(this);
 }
@@ -43,23 +32,23 @@ void TDrawGrid::ActivateCell(int col, int row) {
 // The item views' way: the new cell is selected and, with the grid focused,
 // also the focus; the old cell is no longer selected.
 void TDrawGrid::AnnounceCurrentCell(int oldCol, int oldRow) {
-  if (!QAccessible::isActive()) return;
+  if (!GridPeer().AccessibilityActive()) return;
   const int current = row_ * ColCount() + col_;
   if (oldCol != col_ || oldRow != row_) {
-    SendCellEvent(this, oldRow * ColCount() + oldCol, QAccessible::SelectionRemove);
-    SendCellEvent(this, current, QAccessible::Selection);
+    GridPeer().Announce(TAccessEvent::SelectionRemove, oldRow * ColCount() + oldCol);
+    GridPeer().Announce(TAccessEvent::Selection, current);
   }
-  if (hasFocus()) SendCellEvent(this, current, QAccessible::Focus);
+  if (Focused()) GridPeer().Announce(TAccessEvent::Focus, current);
 }
 
 void TDrawGrid::AnnounceChangedNames() {
-  const int count = QAccessible::isActive()
+  const int count = GridPeer().AccessibilityActive()
                         ? std::min(static_cast<int>(givenNames_.size()), ColCount() * RowCount())
                         : 0;
   for (int index = 0; index < count; ++index) {
     const std::optional<TString> given = givenNames_[static_cast<std::size_t>(index)];
     if (!given || CellName(index % ColCount(), index / ColCount()) == *given) continue;
-    SendCellEvent(this, index, QAccessible::NameChanged);
+    GridPeer().Announce(TAccessEvent::NameChange, index);
   }
   // A screen reader ignores name changes of table cells, and the toolkit's
   // description events do not carry the text it would speak; but it speaks
@@ -69,14 +58,11 @@ void TDrawGrid::AnnounceChangedNames() {
   const TString description = Description();
   const int current = row_ * ColCount() + col_;
   if (description == announcedDescription_ && current == announcedCell_) return;
-  if (description != announcedDescription_) {
-    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
-  }
+  if (description != announcedDescription_) GridPeer().Announce(TAccessEvent::DescriptionChange, -1);
   announcedDescription_ = description;
   announcedCell_ = current;
   cellDescription_ = description;
-  if (hasFocus()) SendCellEvent(this, current, QAccessible::DescriptionChanged);
+  if (Focused()) GridPeer().Announce(TAccessEvent::DescriptionChange, current);
 }
 
 }  // namespace classlib

@@ -1,12 +1,9 @@
 // drawgrid_input.cpp: the draw grid's current cell and how the mouse and the
 // keys move it, each move passing OnSelectCell first; and the double-click
 // that Enter and Space stand in for.
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <algorithm>
 
 #include "classlib/drawgrid.h"
-#include "classlib/qt/qkeys.h"
 
 namespace classlib {
 
@@ -20,7 +17,7 @@ bool TDrawGrid::TrySelect(int col, int row) {
   col_ = col;
   row_ = row;
   cellDescription_ = {};
-  viewport()->update();
+  GridPeer().InvalidateCells();
   AnnounceCurrentCell(oldCol, oldRow);
   return true;
 }
@@ -31,32 +28,26 @@ bool TDrawGrid::UserSelect(int col, int row) {
   return true;
 }
 
-bool TDrawGrid::SelectAt(const QPoint& pos) {
+bool TDrawGrid::SelectAt(int x, int y) {
   const Layout layout = ComputeLayout();
-  const int col = cols_.IndexAt(leftCol_, layout.ClientWidth, pos.x());
-  const int row = rows_.IndexAt(topRow_, layout.ClientHeight, pos.y());
+  const int col = cols_.IndexAt(leftCol_, layout.ClientWidth, x);
+  const int row = rows_.IndexAt(topRow_, layout.ClientHeight, y);
   if (col < 0 || row < 0) return false;
   return UserSelect(col, row);
 }
 
-void TDrawGrid::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
+void TDrawGrid::MouseDown(int x, int y) {
   dragging_ = true;
-  SelectAt(event->position().toPoint());
+  SelectAt(x, y);
 }
 
-void TDrawGrid::mouseMoveEvent(QMouseEvent* event) {
-  if (dragging_ && (event->buttons() & Qt::LeftButton)) SelectAt(event->position().toPoint());
+void TDrawGrid::MouseMove(int x, int y) {
+  if (dragging_) SelectAt(x, y);
 }
 
-void TDrawGrid::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) dragging_ = false;
-}
+void TDrawGrid::MouseUp() { dragging_ = false; }
 
-// Qt sends press, release, double-click, release: the double-click stands in
-// for the second press, so it raises OnDblClick and leaves the selection.
-void TDrawGrid::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
+void TDrawGrid::DblClick() {
   dragging_ = false;
   if (OnDblClick) OnDblClick(this);
 }
@@ -87,23 +78,6 @@ bool TDrawGrid::KeyDown(TKeyCode key, TShiftState shift) {
   }
   UserSelect(col, row);
   return true;
-}
-
-void TDrawGrid::keyPressEvent(QKeyEvent* event) {
-  const TKeyCode key = KeyCodeOf(event);
-  if (key != 0 && KeyDown(key, {(event->modifiers() & Qt::ControlModifier) != 0, event->isAutoRepeat()})) {
-    event->accept();
-    return;
-  }
-  QAbstractScrollArea::keyPressEvent(event);
-}
-
-void TDrawGrid::wheelEvent(QWheelEvent* event) {
-  if (scrollBars_ == TScrollStyle::ssNone) {
-    event->ignore();
-    return;
-  }
-  QAbstractScrollArea::wheelEvent(event);
 }
 
 }  // namespace classlib

@@ -1,49 +1,22 @@
-// form.cpp: top-level windows with a client area, menu bar and modal loop.
+// form.cpp: top-level windows: size, menu bar, modal loop, closing, and the
+// system commands the window system's minimising and restoring become.
 #include "classlib/form.h"
-#include "classlib/qt/qfont.h"
-#include "classlib/qt/qstring.h"
-
-#include <QCloseEvent>
-#include <QEvent>
-#include <QEventLoop>
-#include <QKeyEvent>
-#include <QMenuBar>
-#include <QPushButton>
-#include <algorithm>
 
 #include "classlib/application.h"
-#include "classlib/controls.h"
+#include "classlib/menus.h"
 #include "classlib/modal.h"
 
 namespace classlib {
-namespace {
 
-QMargins ShownFrameMargins(const QWidget* window) {
-  const QRect frame = window->frameGeometry();
-  const QRect client = window->geometry();
-  return {client.left() - frame.left(), client.top() - frame.top(),
-          frame.right() - client.right(), frame.bottom() - client.bottom()};
+TForm::TForm(TForm* owner) : TWinControl(nullptr, owner) {
+  AttachPeer(backend::CreatePeer(*this, owner));
 }
 
-bool IsFixedSize(const QWidget* window) { return window->minimumSize() == window->maximumSize(); }
-
-// The form's client area: places its aligned children whenever it is resized.
-class ClientArea : public QWidget {
- public:
-  explicit ClientArea(QWidget* parent) : QWidget(parent) {}
-
- protected:
-  void resizeEvent(QResizeEvent*) override { ArrangeAlignedChildren(this, rect()); }
-};
-
-}  // namespace
-
-TForm::TForm(TForm* owner)
-    : QWidget(owner, Qt::Window), owner_(owner), client_(new ClientArea(this)) {
-  setAttribute(Qt::WA_DeleteOnClose, false);
+TForm::~TForm() {
+  DoDestroy();
+  DestroyComponents();
+  DetachPeer();
 }
-
-TForm::~TForm() { DoDestroy(); }
 
 void TForm::DoCreate() {
   if (OnCreate) OnCreate(this);
@@ -55,78 +28,16 @@ void TForm::DoDestroy() {
   if (OnDestroy) OnDestroy(this);
 }
 
-int TForm::Left() const { return OuterRect().x(); }
-int TForm::Top() const { return OuterRect().y(); }
-int TForm::Width() const { return OuterRect().width(); }
-int TForm::Height() const { return OuterRect().height(); }
-
-QRect TForm::OuterRect() const {
-  if (isVisible()) return geometry().marginsAdded(FrameMargins());
-  // Moving a window that was never shown places its frame (the window
-  // manager is asked to keep the frame's corner where it was put).
-  return {pos(), size().grownBy(FrameMargins())};
-}
-
-QMargins TForm::FrameMargins() const {
-  if (isVisible()) return ShownFrameMargins(this);
-  const TForm* main = Application->MainForm();
-  if (main == nullptr || main == this || !main->isVisible()) return {};
-  QMargins margins = ShownFrameMargins(main);
-  // Some window managers put a resize grip along a resizable window's bottom
-  // edge; a fixed-size box gets none, and its bottom edge is as wide as its
-  // sides.
-  if (IsFixedSize(this) && !IsFixedSize(main)) {
-    margins.setBottom(std::min(margins.bottom(), margins.left()));
-  }
-  return margins;
-}
-
-void TForm::SetLeft(int left) { move(left, Top()); }
-void TForm::SetTop(int top) { move(Left(), top); }
-
 void TForm::SetClientSize(int width, int height) {
-  const int menuHeight = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
-  resize(width, height + menuHeight);
-  LayOutClient();
-  if (borderStyle_ == TFormBorderStyle::bsDialog) setFixedSize(size());
+  FormPeer().SetClientSize(width, height, borderStyle_ == TFormBorderStyle::bsDialog);
 }
-
-int TForm::ClientWidth() const { return client_->width(); }
-int TForm::ClientHeight() const { return client_->height(); }
-
-void TForm::SetMenuBar(QMenuBar* menuBar) {
-  menuBar_ = menuBar;
-  menuBar_->setParent(this);
-  menuBar_->show();
-  LayOutClient();
-}
-
-void TForm::LayOutClient() {
-  int top = 0;
-  if (menuBar_ != nullptr) {
-    top = menuBar_->sizeHint().height();
-    menuBar_->setGeometry(0, 0, width(), top);
-  }
-  client_->setGeometry(0, top, width(), std::max(0, height() - top));
-}
-
-void TForm::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  LayOutClient();
-}
-
-void TForm::SetFont(const TFont& font) { setFont(ToQFont(font)); }
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {
   borderStyle_ = style;
-  if (style == TFormBorderStyle::bsDialog) {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  }
+  if (style == TFormBorderStyle::bsDialog) FormPeer().SetDialogFrame();
 }
 
-TString TForm::Caption() const { return FromQString(windowTitle()); }
-
-void TForm::SetCaption(const TString& caption) { setWindowTitle(ToQString(caption)); }
+void TForm::SetMenu(TMainMenu* menu) { FormPeer().SetMenu(menu->Peer()); }
 
 int TForm::ShowModal() {
   modalResult_ = mrNone;
@@ -134,66 +45,39 @@ int TForm::ShowModal() {
     modalResult_ = answer(this);
     return modalResult_;
   }
-  setWindowModality(Qt::ApplicationModal);
-  show();
-  raise();
-  activateWindow();
-  QEventLoop loop;
-  modalLoop_ = &loop;
-  if (modalResult_ == mrNone) loop.exec(QEventLoop::DialogExec);
-  modalLoop_ = nullptr;
-  hide();
-  setWindowModality(Qt::NonModal);
+  inModalLoop_ = true;
+  FormPeer().RunModal();
+  inModalLoop_ = false;
   return modalResult_;
 }
 
 void TForm::SetModalResult(int result) {
   modalResult_ = result;
-  if (result != mrNone && modalLoop_ != nullptr) modalLoop_->quit();
+  if (result != mrNone && inModalLoop_) FormPeer().EndModal();
 }
 
-void TForm::Release() { deleteLater(); }
+void TForm::Release() {
+  FormPeer().DeleteLater([this] { delete this; });
+}
 
-void TForm::closeEvent(QCloseEvent* event) {
-  if (modalLoop_ != nullptr) {
+bool TForm::CloseQuery() {
+  if (inModalLoop_) {
     // Closing a modal form ends its loop with the cancel result; the form
     // itself lives on until its caller releases it.
-    event->ignore();
     SetModalResult(mrCancel);
-    return;
+    return false;
   }
-  QWidget::closeEvent(event);
   // Closing the main form ends the program.
   if (Application->MainForm() == this) Application->Terminate();
+  return true;
 }
 
-void TForm::keyPressEvent(QKeyEvent* event) {
-  // Enter anywhere in the form presses its default button. Esc does nothing:
-  // a form without a cancel button is not closed by it.
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-      if (button->isDefault() && button->isEnabled() && button->isVisible()) {
-        button->click();
-        return;
-      }
-    }
-  }
-  QWidget::keyPressEvent(event);
-}
-
-void TForm::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  if (event->type() != QEvent::WindowStateChange || Application->ArrangingWindows) return;
-  const bool wasMinimized =
-      (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized) != 0;
-  const bool isMinimized = (windowState() & Qt::WindowMinimized) != 0;
-  if (isMinimized && !wasMinimized) {
-    TMessage message{WM_SYSCOMMAND, SC_MINIMIZE, 0, 0};
-    Dispatch(message);
-  } else if (wasMinimized && !isMinimized) {
-    TMessage message{WM_SYSCOMMAND, SC_RESTORE, 0, 0};
-    if (!Application->HookMessage(message)) Dispatch(message);
-  }
+void TForm::WindowStateChanged(bool minimized) {
+  if (Application->ArrangingWindows) return;
+  TMessage message{WM_SYSCOMMAND, minimized ? SC_MINIMIZE : SC_RESTORE, 0, 0};
+  // A restore comes from outside the window: the application's hook sees it first.
+  if (!minimized && Application->HookMessage(message)) return;
+  Dispatch(message);
 }
 
 void TForm::Dispatch(TMessage& message) {

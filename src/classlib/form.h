@@ -2,71 +2,58 @@
 // modal showing, and the creation and destruction events.
 #pragma once
 
-#include <QMargins>
-#include <QPointer>
-#include <QString>
-#include <QWidget>
-#include <functional>
-
-#include "classlib/messages.h"
+#include "classlib/controls.h"
 #include "classlib/font.h"
+#include "classlib/messages.h"
 #include "classlib/tstring.h"
-
-class QEventLoop;
-class QMenuBar;
 
 namespace classlib {
 
+class TMainMenu;
+
 enum class TFormBorderStyle { bsSizeable, bsDialog };
 
-class TForm : public QWidget, public TObject {
-  Q_OBJECT
-
+class TForm : public TWinControl {
  public:
   // A form is a window of its own, placed relative to the screen; `owner` is
-  // the window it belongs to (it stays above it), or nullptr.
+  // the window it belongs to (it stays above it, and destroys it), or nullptr.
   explicit TForm(TForm* owner);
   ~TForm() override;
 
-  TForm* Owner() const { return owner_; }
-  // The client area that the components are placed in, below the menu bar.
-  QWidget* Client() const { return client_; }
-
   // Outer position and size, frame and title bar included. Before a form is
-  // shown its frame is not known yet; these then count the frame that
-  // FrameMargins expects, and the position is where the frame will stand.
-  int Left() const;
-  int Top() const;
-  int Width() const;
-  int Height() const;
-  QRect OuterRect() const;
-  // The window system's frame on each side. A shown form has its own. One
-  // not shown yet is expected to get a frame like the shown main form's,
-  // the same window manager drawing both; with no window manager, or no
-  // main form on screen, there is none.
-  QMargins FrameMargins() const;
-  void SetLeft(int left);
-  void SetTop(int top);
+  // shown its frame is not known yet; these then count the frame it is
+  // expected to get, and the position is where the frame will stand.
+  int Left() const { return FormPeer().OuterRect().Left; }
+  int Top() const { return FormPeer().OuterRect().Top; }
+  int Width() const { return FormPeer().OuterRect().Width(); }
+  int Height() const { return FormPeer().OuterRect().Height(); }
+  void SetLeft(int left) { FormPeer().MoveTo(left, Top()); }
+  void SetTop(int top) { FormPeer().MoveTo(Left(), top); }
   // Sets the client area's size (the menu bar comes on top of it).
   void SetClientSize(int width, int height);
-  int ClientWidth() const;
-  int ClientHeight() const;
+  int ClientWidth() const { return TControl::Width(); }
+  int ClientHeight() const { return TControl::Height(); }
 
-  TString Caption() const;
-  void SetCaption(const TString& caption);
+  TString Caption() const { return FormPeer().Caption(); }
+  void SetCaption(const TString& caption) { FormPeer().SetCaption(caption); }
   // The font the form's components take unless they have their own.
-  void SetFont(const TFont& font);
+  void SetFont(const TFont& font) { FormPeer().SetFont(font); }
   // bsDialog: a fixed frame with a close box only, its size kept at what
   // SetClientSize gives.
   void SetBorderStyle(TFormBorderStyle style);
 
-  // Puts the menu bar above the client area; the form owns it.
-  void SetMenuBar(QMenuBar* menuBar);
+  // Puts the menu bar above the client area.
+  void SetMenu(TMainMenu* menu);
 
+  void Show() { FormPeer().Show(); }
+  // As if the player closed the window: a modal form ends its loop with
+  // mrCancel; closing the main form ends the program.
+  void Close() { FormPeer().Close(); }
   // Shows the form and runs a nested loop until ModalResult becomes non-zero
   // or the form is closed (mrCancel). A queued test answer takes the loop's
   // place.
   int ShowModal();
+  int ModalResult() const { return modalResult_; }
   void SetModalResult(int result);
   // Destroys the form once the events already queued for it are handled.
   void Release();
@@ -77,14 +64,15 @@ class TForm : public QWidget, public TObject {
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
 
+  // From the peer. The player asks to close the window; returns whether it
+  // may close.
+  bool CloseQuery();
+  // The window system minimised or restored the window.
+  void WindowStateChanged(bool minimized);
+
+  TFormPeer& FormPeer() const { return static_cast<TFormPeer&>(Peer()); }
+
  protected:
-  void resizeEvent(QResizeEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  // Turns the window system's minimising and restoring into system commands:
-  // a minimise is sent to the form itself (Dispatch), a restore goes to the
-  // application's message hook, as a request from outside the window.
-  void changeEvent(QEvent* event) override;
   // Dispatches a message sent to the form; forms override it to take
   // messages of their own and call it for the rest. The default handling of
   // a minimise command hands it to the application's message hook, so that
@@ -96,13 +84,8 @@ class TForm : public QWidget, public TObject {
   void DoDestroy();
 
  private:
-  void LayOutClient();
-
-  QPointer<TForm> owner_;
-  QWidget* client_;
-  QMenuBar* menuBar_ = nullptr;
-  QEventLoop* modalLoop_ = nullptr;
   int modalResult_ = 0;
+  bool inModalLoop_ = false;
   bool destroyed_ = false;
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
 };

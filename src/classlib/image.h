@@ -1,39 +1,40 @@
-// image.h: a control that shows a picture.
+// image.h: a control that shows a picture, or one of the system's icons.
 #pragma once
 
-#include <QImage>
-#include <QWidget>
+#include <optional>
 
+#include "classlib/controls.h"
 #include "classlib/tstring.h"
 #include "platform/surface.h"
 
 namespace classlib {
 
+enum class TMsgDlgType { mtInformation, mtWarning, mtError };
+
 // Shows its picture unscaled at its top-left corner (or scaled to its size
 // with Stretch); the rest shows the parent. With AutoSize it takes the
 // picture's size.
-class TImage : public QWidget {
-  Q_OBJECT
-
+class TImage : public TGraphicControl {
  public:
-  explicit TImage(QWidget* parent);
+  explicit TImage(TWinControl* parent);
 
-  const platform::Surface& Picture() const { return surface_; }
+  const platform::Surface& Picture() const { return picture_; }
   // Keeps its own copy of the picture.
   void SetPicture(const platform::Surface& picture);
+  // The system's icon for a message of the kind, in place of a picture.
+  std::optional<TMsgDlgType> Icon() const { return icon_; }
+  void SetIcon(TMsgDlgType kind);
   // What a screen reader calls the picture: the words it shows.
-  void SetAccessibleName(const TString& name);
+  void SetAccessibleName(const TString& name) { Peer().SetAccessibleName(name); }
   void SetAutoSize(bool autoSize);
+  bool Stretch() const { return stretch_; }
   void SetStretch(bool stretch);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
 
  private:
   void ApplyAutoSize();
 
-  platform::Surface surface_;
-  QImage picture_;  // the same, as Qt paints it
+  platform::Surface picture_;
+  std::optional<TMsgDlgType> icon_;
   bool autoSize_ = false;
   bool stretch_ = false;
 };

@@ -1,60 +1,58 @@
 // menus.h: the main menu bar and its items.
 #pragma once
 
-#include <QObject>
+#include <memory>
+#include <vector>
 
-#include "classlib/messages.h"
+#include "classlib/controls.h"
 #include "classlib/tstring.h"
-
-class QAction;
-class QMenu;
-class QMenuBar;
-class QWidget;
 
 namespace classlib {
 
 // A menu item: a command, a separator ("-") or a submenu. "&" in a caption
 // marks the access key. Items have no keyboard shortcuts of their own.
-class TMenuItem : public QObject, public TObject {
-  Q_OBJECT
-
+class TMenuItem : public TObject {
  public:
+  TMenuItem(const TMenuItem&) = delete;
+  TMenuItem& operator=(const TMenuItem&) = delete;
+
   TString Caption() const { return caption_; }
-  bool Enabled() const;
+  bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
   bool IsSeparator() const { return caption_ == "-"; }
+  const std::vector<std::unique_ptr<TMenuItem>>& Items() const { return items_; }
 
   // Adds an item to this item's submenu.
   TMenuItem* Add(const TString& caption);
-
-  QAction* Action() const { return action_; }
-  QMenu* Menu() const { return menu_; }
+  // What choosing the item does: OnClick, for a command that is enabled.
+  void Click();
+  TMenuPeer* Peer() const { return peer_.get(); }
 
   TNotifyEvent OnClick;
 
  private:
   friend class TMainMenu;
-  TMenuItem(QObject* parent, TString caption, QAction* action, QMenu* menu);
+  TMenuItem(TString caption, TMenuPeer* parent);
 
   TString caption_;
-  QAction* action_;
-  QMenu* menu_;  // the submenu, created when the first item is added
+  bool enabled_ = true;
+  std::unique_ptr<TMenuPeer> peer_;
+  std::vector<std::unique_ptr<TMenuItem>> items_;
 };
 
-class TMainMenu : public QObject {
-  Q_OBJECT
-
+class TMainMenu : public TComponent {
  public:
-  explicit TMainMenu(QObject* owner);
+  explicit TMainMenu(TComponent* owner);
   ~TMainMenu() override;
 
   // Adds a menu to the bar.
   TMenuItem* Add(const TString& caption);
-  // The bar, to be put into a form (the form then owns it).
-  QMenuBar* Bar() const { return bar_; }
+  const std::vector<std::unique_ptr<TMenuItem>>& Items() const { return items_; }
+  TMenuPeer& Peer() const { return *peer_; }
 
  private:
-  QMenuBar* bar_;
+  std::vector<std::unique_ptr<TMenuItem>> items_;
+  std::unique_ptr<TMenuPeer> peer_;
 };
 
 }  // namespace classlib

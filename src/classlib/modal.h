@@ -8,9 +8,9 @@
 
 #include "classlib/tstring.h"
 
-class QWidget;
-
 namespace classlib {
+
+class TForm;
 
 inline constexpr int mrNone = 0;
 inline constexpr int mrOk = 1;
@@ -18,7 +18,7 @@ inline constexpr int mrCancel = 2;
 
 // Receives a form or box, placed and captioned, in place of its modal loop,
 // and returns the modal result.
-using TModalAnswer = std::function<int(QWidget* window)>;
+using TModalAnswer = std::function<int(TForm* window)>;
 // The file the file dialog returns in place of the player's choice; nothing
 // for a cancelled dialog.
 using TFileAnswer = std::optional<TString>;

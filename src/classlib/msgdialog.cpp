@@ -1,14 +1,9 @@
 // msgdialog.cpp: the standard message box.
 #include "classlib/msgdialog.h"
-#include "classlib/qt/qstring.h"
 
-#include <QApplication>
-#include <QFontMetrics>
-#include <QLabel>
-#include <QStyle>
+#include <algorithm>
 
 #include "classlib/modal.h"
-#include "classlib/stdctrls.h"
 
 namespace classlib {
 namespace {
@@ -20,47 +15,32 @@ constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
 constexpr int kMaxTextWidth = 480;
 
-QStyle::StandardPixmap IconOf(TMsgDlgType type) {
-  switch (type) {
-    case TMsgDlgType::mtInformation:
-      return QStyle::SP_MessageBoxInformation;
-    case TMsgDlgType::mtWarning:
-      return QStyle::SP_MessageBoxWarning;
-    case TMsgDlgType::mtError:
-      break;
-  }
-  return QStyle::SP_MessageBoxCritical;
-}
-
 }  // namespace
 
-TMessageForm::TMessageForm(const TString& message, TMsgDlgType type)
+TMessageForm::TMessageForm(const TString& text, TMsgDlgType type)
     : TForm(nullptr) {  // owned by the caller alone, who destroys it after showing
-  const QString text = ToQString(message);
   SetBorderStyle(TFormBorderStyle::bsDialog);
-  auto* icon = new QLabel(Client());
-  icon->setPixmap(style()->standardIcon(IconOf(type)).pixmap(kIconSize, kIconSize));
-  icon->setGeometry(kMargin, kMargin, kIconSize, kIconSize);
+  icon_ = new TImage(this);
+  icon_->SetIcon(type);
+  icon_->SetBounds(kMargin, kMargin, kIconSize, kIconSize);
 
-  auto* label = new QLabel(text, Client());
-  label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(true);
-  const QFontMetrics metrics(label->font());
-  const QRect textRect = metrics.boundingRect(QRect(0, 0, kMaxTextWidth, 10000),
-                                              Qt::TextWordWrap, text);
+  message_ = new TLabel(this);
+  message_->SetWordWrap(true);
+  message_->SetLayout(TTextLayout::tlCenter);
+  message_->SetCaption(text);
+  const TSize extent = message_->WrappedExtent(kMaxTextWidth);
   const int textLeft = kMargin + kIconSize + kGap;
-  const int textHeight = std::max(textRect.height(), kIconSize);
-  label->setGeometry(textLeft, kMargin, textRect.width() + 2, textHeight);
+  const int textHeight = std::max(extent.Height, kIconSize);
+  message_->SetBounds(textLeft, kMargin, extent.Width + 2, textHeight);
 
-  const int clientWidth = std::max(textLeft + textRect.width() + 2 + kMargin,
-                                   kButtonWidth + 2 * kMargin);
+  const int clientWidth = std::max(textLeft + extent.Width + 2 + kMargin, kButtonWidth + 2 * kMargin);
   const int buttonTop = kMargin + textHeight + kGap;
-  auto* ok = new TButton(Client());
-  ok->SetCaption("OK");
-  ok->SetDefault(true);
-  ok->SetModalResult(mrOk);
-  ok->setGeometry((clientWidth - kButtonWidth) / 2, buttonTop, kButtonWidth, kButtonHeight);
-  ok->SetFocus();
+  ok_ = new TButton(this);
+  ok_->SetCaption("OK");
+  ok_->SetDefault(true);
+  ok_->SetModalResult(mrOk);
+  ok_->SetBounds((clientWidth - kButtonWidth) / 2, buttonTop, kButtonWidth, kButtonHeight);
+  ok_->SetFocus();
 
   SetClientSize(clientWidth, buttonTop + kButtonHeight + kMargin);
 }

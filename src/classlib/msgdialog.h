@@ -5,16 +5,24 @@
 #include <memory>
 
 #include "classlib/form.h"
+#include "classlib/image.h"
+#include "classlib/stdctrls.h"
 
 namespace classlib {
 
-enum class TMsgDlgType { mtInformation, mtWarning, mtError };
-
 class TMessageForm : public TForm {
-  Q_OBJECT
-
  public:
   TMessageForm(const TString& text, TMsgDlgType type);
+
+  // What the box shows.
+  TString Text() const { return message_->Caption(); }
+  TMsgDlgType Type() const { return *icon_->Icon(); }
+  TButton* OkButton() const { return ok_; }
+
+ private:
+  TImage* icon_;
+  TLabel* message_;
+  TButton* ok_;
 };
 
 // Creates the box with an OK button; it is not shown yet.

@@ -2,18 +2,14 @@
 // the file chosen last.
 #pragma once
 
-#include <QObject>
-#include <QStringList>
-
+#include "classlib/controls.h"
 #include "classlib/tstring.h"
 
 namespace classlib {
 
-class TOpenDialog : public QObject {
-  Q_OBJECT
-
+class TOpenDialog : public TComponent {
  public:
-  explicit TOpenDialog(QObject* owner);
+  explicit TOpenDialog(TComponent* owner) : TComponent(owner) {}
 
   void SetTitle(const TString& title) { title_ = title; }
   // Entries "description|pattern", separated by "|" as well.
@@ -24,9 +20,6 @@ class TOpenDialog : public QObject {
   // FileName then holds. A queued file answer (modal.h) takes the dialog's
   // place.
   bool Execute();
-
-  // The filter as Qt's dialog takes it: one "description (patterns)" each.
-  QStringList NameFilters() const;
 
  private:
   TString title_;

@@ -1,22 +1,20 @@
 // panel.h: panels that hold and align other controls, and bevel lines.
 #pragma once
 
-#include <QWidget>
 #include <optional>
 
 #include "classlib/colors.h"
+#include "classlib/controls.h"
 
 namespace classlib {
 
 enum class TBevelCut { bvNone, bvLowered, bvRaised };
 
 // A container with up to two 1-pixel 3-D edges and a background colour. With
-// no colour set it has the button-face colour of the palette.
-class TPanel : public QWidget {
-  Q_OBJECT
-
+// no colour set it has the button face of the system.
+class TPanel : public TWinControl {
  public:
-  explicit TPanel(QWidget* parent);
+  explicit TPanel(TWinControl* parent);
 
   TBevelCut BevelOuter() const { return bevelOuter_; }
   void SetBevelOuter(TBevelCut cut);
@@ -26,11 +24,7 @@ class TPanel : public QWidget {
   TColor Color() const;
 
   // The area inside the edges, where aligned children are placed.
-  QRect ClientRect() const;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
+  TRect ClientRect() const override;
 
  private:
   int BevelWidth() const;
@@ -44,16 +38,11 @@ class TPanel : public QWidget {
 enum class TBevelShape { bsNone, bsLeftLine };
 
 // An etched shape; a bevel whose shape is not set draws nothing.
-class TBevel : public QWidget {
-  Q_OBJECT
-
+class TBevel : public TGraphicControl {
  public:
-  explicit TBevel(QWidget* parent);
+  explicit TBevel(TWinControl* parent);
   TBevelShape Shape() const { return shape_; }
   void SetShape(TBevelShape shape);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
 
  private:
   TBevelShape shape_ = TBevelShape::bsNone;

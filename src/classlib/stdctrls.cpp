@@ -1,47 +1,67 @@
 // stdctrls.cpp: labels and push buttons.
 #include "classlib/stdctrls.h"
 
-#include <QPalette>
-
 #include "classlib/form.h"
-#include "classlib/qt/qcolor.h"
-#include "classlib/qt/qfont.h"
 
 namespace classlib {
 
-TLabel::TLabel(QWidget* parent) : QLabel(parent) {
-  setAutoFillBackground(false);
-  setTextFormat(Qt::PlainText);
-  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+TLabel::TLabel(TWinControl* parent) : TGraphicControl(parent) {
+  AttachPeer(backend::CreatePeer(*this, *parent));
+}
+
+void TLabel::SetCaption(const TString& caption) {
+  caption_ = caption;
+  Peer().Invalidate();
 }
 
 void TLabel::SetAlignment(TAlignment alignment) {
-  Qt::Alignment horizontal = Qt::AlignLeft;
-  if (alignment == TAlignment::taRightJustify) horizontal = Qt::AlignRight;
-  if (alignment == TAlignment::taCenter) horizontal = Qt::AlignHCenter;
-  setAlignment(horizontal | Qt::AlignTop);
+  alignment_ = alignment;
+  Peer().Invalidate();
 }
 
-TButton::TButton(QWidget* parent) : QPushButton(parent) {
-  setAutoDefault(false);
-  connect(this, &QPushButton::clicked, this, [this] {
-    if (OnClick) OnClick(this);
-    if (modalResult_ == 0) return;
-    for (QWidget* w = parentWidget(); w != nullptr; w = w->parentWidget()) {
-      if (auto* form = qobject_cast<TForm*>(w)) {
-        form->SetModalResult(modalResult_);
-        break;
-      }
-    }
-  });
+void TLabel::SetLayout(TTextLayout layout) {
+  layout_ = layout;
+  Peer().Invalidate();
 }
 
-void TLabel::SetFont(const TFont& font) { setFont(ToQFont(font)); }
+void TLabel::SetWordWrap(bool wrap) {
+  wordWrap_ = wrap;
+  Peer().Invalidate();
+}
+
+void TLabel::SetFont(const TFont& font) {
+  font_ = font;
+  Peer().Invalidate();
+}
 
 void TLabel::SetFontColor(TColor color) {
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::WindowText, ToQColor(color));
-  setPalette(palette);
+  fontColor_ = color;
+  Peer().Invalidate();
+}
+
+TButton::TButton(TWinControl* parent) : TWinControl(parent) {
+  AttachPeer(backend::CreatePeer(*this, *parent));
+}
+
+void TButton::SetCaption(const TString& caption) {
+  caption_ = caption;
+  Peer().Invalidate();
+}
+
+void TButton::SetDefault(bool isDefault) {
+  default_ = isDefault;
+  Peer().Invalidate();
+}
+
+void TButton::Click() {
+  if (OnClick) OnClick(this);
+  if (modalResult_ == 0) return;
+  for (TWinControl* control = Parent(); control != nullptr; control = control->Parent()) {
+    if (auto* form = dynamic_cast<TForm*>(control)) {
+      form->SetModalResult(modalResult_);
+      break;
+    }
+  }
 }
 
 }  // namespace classlib

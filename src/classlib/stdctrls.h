@@ -1,47 +1,72 @@
 // stdctrls.h: labels and push buttons.
 #pragma once
 
-#include <QLabel>
-#include <QPushButton>
+#include <optional>
 
-#include "classlib/messages.h"
 #include "classlib/colors.h"
+#include "classlib/controls.h"
 #include "classlib/font.h"
 #include "classlib/tstring.h"
 
 namespace classlib {
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+// Where the text stands between the label's top and bottom.
+enum class TTextLayout { tlTop, tlCenter };
 
 // A text on its parent's background, cut at its own edges.
-class TLabel : public QLabel {
-  Q_OBJECT
-
+class TLabel : public TGraphicControl {
  public:
-  explicit TLabel(QWidget* parent);
-  void SetCaption(const TString& caption) { setText(QString::fromStdString(caption.Utf8())); }
-  TString Caption() const { return text().toStdString(); }
+  explicit TLabel(TWinControl* parent);
+
+  TString Caption() const { return caption_; }
+  void SetCaption(const TString& caption);
+  TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment alignment);
-  void SetWordWrap(bool wrap) { setWordWrap(wrap); }
+  TTextLayout Layout() const { return layout_; }
+  void SetLayout(TTextLayout layout);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool wrap);
+  // Nothing: the parent's font, colour.
+  const std::optional<TFont>& Font() const { return font_; }
   void SetFont(const TFont& font);
+  const std::optional<TColor>& FontColor() const { return fontColor_; }
   void SetFontColor(TColor color);
+
+  // The size the caption takes, wrapped at `maxWidth`.
+  TSize WrappedExtent(int maxWidth) const {
+    return static_cast<const TLabelPeer&>(Peer()).WrappedExtent(maxWidth);
+  }
+
+ private:
+  TString caption_;
+  TAlignment alignment_ = TAlignment::taLeftJustify;
+  TTextLayout layout_ = TTextLayout::tlTop;
+  bool wordWrap_ = false;
+  std::optional<TFont> font_;
+  std::optional<TColor> fontColor_;
 };
 
 // A push button; pressing it sets its form's modal result when it has one.
-class TButton : public QPushButton, public TObject {
-  Q_OBJECT
-
+class TButton : public TWinControl {
  public:
-  explicit TButton(QWidget* parent);
-  void SetCaption(const TString& caption) { setText(QString::fromStdString(caption.Utf8())); }
+  explicit TButton(TWinControl* parent);
+
+  TString Caption() const { return caption_; }
+  void SetCaption(const TString& caption);
   // The default button is pressed by Enter anywhere in its form.
-  void SetDefault(bool isDefault) { setDefault(isDefault); }
+  bool Default() const { return default_; }
+  void SetDefault(bool isDefault);
   void SetModalResult(int result) { modalResult_ = result; }
-  void SetFocus() { setFocus(); }
+
+  // What pressing the button does: OnClick, then the form's modal result.
+  void Click();
 
   TNotifyEvent OnClick;
 
  private:
+  TString caption_;
+  bool default_ = false;
   int modalResult_ = 0;
 };
 

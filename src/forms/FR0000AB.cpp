@@ -15,9 +15,9 @@ TFrmFR0000AB* FrmFR0000AB = nullptr;
 
 namespace {
 
-TLabel* MakeNoticeLabel(QWidget* parent, int top, const TString& text) {
+TLabel* MakeNoticeLabel(TWinControl* parent, int top, const TString& text) {
   auto* label = new TLabel(parent);
-  SetBounds(label, 24, top, 209, 17);
+  label->SetBounds(24, top, 209, 17);
   label->SetAlignment(TAlignment::taRightJustify);
   label->SetFont(GothicFont(11));
   label->SetFontColor(clBlack);
@@ -26,9 +26,9 @@ TLabel* MakeNoticeLabel(QWidget* parent, int top, const TString& text) {
 }
 
 // A screen reader names each picture by what it shows.
-TImage* MakeImage(QWidget* parent, int left, int top, int width, int height, const TString& shows) {
+TImage* MakeImage(TWinControl* parent, int left, int top, int width, int height, const TString& shows) {
   auto* image = new TImage(parent);
-  SetBounds(image, left, top, width, height);
+  image->SetBounds(left, top, width, height);
   image->SetAutoSize(true);
   image->SetAccessibleName(shows);
   return image;
@@ -54,19 +54,18 @@ void TFrmFR0000AB::BuildLayout() {
   SetClientSize(257, 178);
   SetLeft(398);
   SetTop(246);
-  QWidget* client = Client();
 
-  ImgBack = MakeImage(client, 8, 6, 240, 160, TString("枠付きの背景"));
+  ImgBack = MakeImage(this, 8, 6, 240, 160, TString("枠付きの背景"));
   ImgBack->SetPicture(DecodeXpm(resources::Xpm("aboutback")));
-  ImgProgramIcon = MakeImage(client, 28, 24, 200, 50, TString("Tessra"));
+  ImgProgramIcon = MakeImage(this, 28, 24, 200, 50, TString("Tessra"));
   ImgProgramIcon->SetStretch(true);
-  LblCopyright = MakeNoticeLabel(client, 88, TString("© 2026 Tessra Project"));
-  LblComments = MakeNoticeLabel(client, 104, TString("All rights reserved."));
+  LblCopyright = MakeNoticeLabel(this, 88, TString("© 2026 Tessra Project"));
+  LblComments = MakeNoticeLabel(this, 104, TString("All rights reserved."));
   LblComments->SetWordWrap(true);
-  Image1 = MakeImage(client, 32, 86, 32, 32, TString("製作者のエンブレム"));
+  Image1 = MakeImage(this, 32, 86, 32, 32, TString("製作者のエンブレム"));
   Image1->SetPicture(DecodeXpm(resources::Xpm("emblem")));
-  BtnOKButton = new TButton(client);
-  SetBounds(BtnOKButton, 160, 128, 73, 25);
+  BtnOKButton = new TButton(this);
+  BtnOKButton->SetBounds(160, 128, 73, 25);
   BtnOKButton->SetCaption(TString("OK"));
   BtnOKButton->SetDefault(true);
   BtnOKButton->SetModalResult(mrOk);

@@ -6,8 +6,6 @@
 #include "classlib/stdctrls.h"
 
 class TFrmFR0000AB : public classlib::TForm {
-  Q_OBJECT
-
  public:
   // The owner is the main window, over which the box centres itself.
   explicit TFrmFR0000AB(classlib::TForm* owner);

@@ -41,7 +41,7 @@ void TFrmFR0010MN::FormCreate(TObject*) {
 
 void TFrmFR0010MN::FormDestroy(TObject*) { FreeBitmaps(); }
 
-void TFrmFR0010MN::MnuExitClick(TObject*) { close(); }
+void TFrmFR0010MN::MnuExitClick(TObject*) { Close(); }
 
 void TFrmFR0010MN::MnuOpenClick(TObject*) {
   if (ODPic->Execute()) {
@@ -57,7 +57,7 @@ void TFrmFR0010MN::MnuOpenClick(TObject*) {
       Utility.ShowError(e.Message());
     }
   }
-  SpbStart->setEnabled(PictureReady);
+  SpbStart->SetEnabled(PictureReady);
   MnuStart->SetEnabled(PictureReady);
   DGMain->SetCol(0);
   DGMain->SetRow(0);

@@ -17,8 +17,6 @@
 #include "puzzle/puzzle.h"
 
 class TFrmFR0010MN : public classlib::TForm {
-  Q_OBJECT
-
  public:
   explicit TFrmFR0010MN(classlib::TForm* owner);
   ~TFrmFR0010MN() override;

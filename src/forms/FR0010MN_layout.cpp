@@ -15,9 +15,9 @@ constexpr int kClientHeight = 434;
 
 platform::Surface Picture(const char* name) { return DecodeXpm(resources::Xpm(name)); }
 
-TSpeedButton* MakeSpeedButton(QWidget* parent, int left, const TString& hint, const char* glyph) {
+TSpeedButton* MakeSpeedButton(TWinControl* parent, int left, const TString& hint, const char* glyph) {
   auto* button = new TSpeedButton(parent);
-  SetBounds(button, left, 8, 33, 33);
+  button->SetBounds(left, 8, 33, 33);
   button->SetHint(hint);
   button->SetShowHint(true);
   button->SetGlyph(Picture(glyph));
@@ -25,33 +25,33 @@ TSpeedButton* MakeSpeedButton(QWidget* parent, int left, const TString& hint, co
 }
 
 // A screen reader names each picture by the words it shows.
-TImage* MakeImage(QWidget* parent, int left, int top, int width, int height, const char* picture,
+TImage* MakeImage(TWinControl* parent, int left, int top, int width, int height, const char* picture,
                   const TString& shows) {
   auto* image = new TImage(parent);
-  SetBounds(image, left, top, width, height);
+  image->SetBounds(left, top, width, height);
   image->SetPicture(Picture(picture));
   image->SetAccessibleName(shows);
   return image;
 }
 
-TPanel* MakePanel(QWidget* parent, int left, int top, int width, int height) {
+TPanel* MakePanel(TWinControl* parent, int left, int top, int width, int height) {
   auto* panel = new TPanel(parent);
-  SetBounds(panel, left, top, width, height);
+  panel->SetBounds(left, top, width, height);
   panel->SetBevelOuter(TBevelCut::bvNone);
   return panel;
 }
 
 // Both grids: 5 x 5 cells of 48 x 48 that touch, painted only by the program,
 // silver beyond the cells, and no input until they are enabled.
-TDrawGrid* MakeGrid(QWidget* parent, int left, int top, int width, int height,
+TDrawGrid* MakeGrid(TWinControl* parent, int left, int top, int width, int height,
                     const TString& name) {
   auto* grid = new TDrawGrid(parent);
   grid->SetAccessibleName(name);
-  SetBounds(grid, left, top, width, height);
+  grid->SetBounds(left, top, width, height);
   grid->SetDefaultColWidth(48);
   grid->SetDefaultRowHeight(48);
   grid->SetColor(clSilver);
-  grid->setEnabled(false);
+  grid->SetEnabled(false);
   return grid;
 }
 
@@ -59,42 +59,41 @@ TDrawGrid* MakeGrid(QWidget* parent, int left, int top, int width, int height,
 
 void TFrmFR0010MN::BuildLayout() {
   SetFont(GothicFont(12));
-  QWidget* client = Client();
 
-  PnlTop = new TPanel(client);
-  SetBounds(PnlTop, 0, 0, kClientWidth, 49);
+  PnlTop = new TPanel(this);
+  PnlTop->SetBounds(0, 0, kClientWidth, 49);
   PnlTop->SetBevelOuter(TBevelCut::bvLowered);
   PnlTop->SetBevelInner(TBevelCut::bvRaised);
-  SetAlign(PnlTop, TAlign::alTop);
+  PnlTop->SetAlign(TAlign::alTop);
   SpbOpen = MakeSpeedButton(PnlTop, 8, TString("ﾌｧｲﾙを開く"), "open");
   SpbStart = MakeSpeedButton(PnlTop, 48, TString("ｼｬｯﾌﾙ"), "shuffle");
-  SpbStart->setEnabled(false);
+  SpbStart->SetEnabled(false);
   SpbExit = MakeSpeedButton(PnlTop, 88, TString("閉じる"), "exit");
   Bevel1 = new TBevel(PnlTop);
-  SetBounds(Bevel1, 43, 8, 6, 33);
+  Bevel1->SetBounds(43, 8, 6, 33);
   Bevel1->SetShape(TBevelShape::bsLeftLine);
   Bevel2 = new TBevel(PnlTop);
-  SetBounds(Bevel2, 83, 8, 6, 33);
+  Bevel2->SetBounds(83, 8, 6, 33);
   Bevel2->SetShape(TBevelShape::bsLeftLine);
 
-  PnlLeft = MakePanel(client, 0, 49, 273, 385);
+  PnlLeft = MakePanel(this, 0, 49, 273, 385);
   PnlLeft->SetColor(clSilver);
-  SetAlign(PnlLeft, TAlign::alLeft);
+  PnlLeft->SetAlign(TAlign::alLeft);
   ImgHint = MakeImage(PnlLeft, 12, 8, 120, 32, "hintview", TString("Hint View"));
   ImgHint->SetAutoSize(true);
   ImgLogo = MakeImage(PnlLeft, 0, 304, 273, 81, "logo", TString("Tessra"));
-  SetAlign(ImgLogo, TAlign::alBottom);
+  ImgLogo->SetAlign(TAlign::alBottom);
   DGSub = MakeGrid(PnlLeft, 12, 40, 245, 245, TString("見本"));
   DGSub->SetScrollBars(TScrollStyle::ssNone);
 
-  PnlMain = MakePanel(client, 273, 49, 359, 385);
-  SetAlign(PnlMain, TAlign::alClient);
+  PnlMain = MakePanel(this, 273, 49, 359, 385);
+  PnlMain->SetAlign(TAlign::alClient);
   DGMain = MakeGrid(PnlMain, 0, 40, 359, 345, TString("盤"));
   DGMain->SetScrollBars(TScrollStyle::ssBoth);
-  SetAlign(DGMain, TAlign::alClient);
+  DGMain->SetAlign(TAlign::alClient);
   PnlCaption = MakePanel(PnlMain, 0, 0, 359, 40);
   PnlCaption->SetColor(clSilver);
-  SetAlign(PnlCaption, TAlign::alTop);
+  PnlCaption->SetAlign(TAlign::alTop);
   ImgCaption = MakeImage(PnlCaption, 0, 8, 120, 32, "mainview",
                          TString("Main View"));
   ImgCaption->SetAutoSize(true);
@@ -123,7 +122,7 @@ void TFrmFR0010MN::BuildMenu() {
   MnuExit = MnuFile->Add(TString("閉じる(&X)"));
   MnuHelp = MnuMain->Add(TString("ﾍﾙﾌﾟ(&H)"));
   MnuAbout = MnuHelp->Add(TString("ﾊﾞｰｼﾞｮﾝ情報(&V)"));
-  SetMenuBar(MnuMain->Bar());
+  SetMenu(MnuMain);
 }
 
 void TFrmFR0010MN::BindEvents() {

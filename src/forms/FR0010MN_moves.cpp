@@ -71,7 +71,7 @@ void TFrmFR0010MN::ShufflePieces() { Game.ShufflePieces(puzzle::SeedFromSeconds(
 void TFrmFR0010MN::SpbStartClick(TObject*) {
   Game.Playing = true;
   Completed = false;
-  DGMain->setEnabled(true);
+  DGMain->SetEnabled(true);
   ShufflePieces();
   DGMain->SetCol(Game.PieceMap[0] == Game.BlankPiece ? 1 : 0);
   DGMain->SetRow(0);

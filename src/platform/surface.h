@@ -6,8 +6,9 @@
 
 namespace platform {
 
-// Pixels are stored as 0xFFRRGGBB, the layout of QImage::Format_RGB32, so a
-// surface can be shown on screen without conversion. Every pixel a raster
+// Pixels are stored as 0xFFRRGGBB, the layout of a 32-bit top-down bitmap
+// that the toolkits take as it is, so a surface can be shown on screen
+// without conversion. Every pixel a raster
 // operation or a fill writes has the alpha byte 0xFF. Pixels that a resize
 // adds are undefined, alpha byte included, until something is drawn on them.
 using Color = std::uint32_t;

@@ -51,7 +51,7 @@ void TClsCL0010GF::ShowBox(const TString& text, TMsgDlgType type) {
 TString TClsCL0010GF::GetAppTitle() const { return Application->Title(); }
 
 void TClsCL0010GF::CenterOnOwner(TForm* form) {
-  const TForm* owner = form->Owner();
+  const auto* owner = dynamic_cast<const TForm*>(form->Owner());
   if (owner == nullptr) return;
   CentreOver(form, OuterRect(owner));
 }

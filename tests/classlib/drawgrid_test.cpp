@@ -5,15 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QMouseEvent>
-#include <QScrollBar>
-#include <QStyle>
-#include <QTest>
 #include <tuple>
 #include <vector>
 
 #include "classlib/exception.h"
+#include "classlib/form.h"
 #include "support/driver.h"
 #include "support/image_compare.h"
 
@@ -23,17 +19,17 @@ namespace {
 constexpr TColor kBlue = platform::Rgb(0, 0, 255);
 using Cell = std::pair<int, int>;
 
-// A 5 x 5 grid of 48-pixel cells in a host widget, silver beyond the cells,
+// A 5 x 5 grid of 48-pixel cells on a host form, silver beyond the cells,
 // filling every cell blue, recording the cells it is asked to select and
 // refusing those in `refused`.
 class DrawGridTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    host.resize(300, 300);
+    host.SetClientSize(300, 300);
     grid->SetDefaultColWidth(48);
     grid->SetDefaultRowHeight(48);
     grid->SetColor(clSilver);
-    grid->resize(245, 245);
+    Resize(245, 245);
     grid->OnSelectCell = [this](TObject* sender, int col, int row, bool& canSelect) {
       EXPECT_EQ(sender, grid);
       asked.emplace_back(col, row);
@@ -51,25 +47,14 @@ class DrawGridTest : public ::testing::Test {
     };
   }
 
-  void Show() {
-    host.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
-  }
-  QPoint CellCentre(int col, int row) const {
-    const TRect r = grid->CellRect(col, row);
-    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-  }
+  void Show() { ASSERT_TRUE(testdriver::ShowAndWait(&host)); }
+  void Resize(int width, int height) { grid->SetBounds(0, 0, width, height); }
   void Click(int col, int row) { testdriver::ClickCell(grid, col, row); }
-  void DragOver(int col, int row) {
-    const QPointF pos = CellCentre(col, row);
-    QMouseEvent move(QEvent::MouseMove, pos, grid->viewport()->mapToGlobal(pos), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(grid->viewport(), &move);
-  }
+  void DragOver(int col, int row) { testdriver::DragOverCell(grid, col, row); }
   void Key(TKeyCode key) { testdriver::PressKey(grid, key); }
   Cell Current() const { return {grid->Col(), grid->Row()}; }
 
-  QWidget host;
+  TForm host{nullptr};
   TDrawGrid* grid = new TDrawGrid(&host);
   std::vector<Cell> asked;
   std::vector<Cell> refused;
@@ -78,16 +63,18 @@ class DrawGridTest : public ::testing::Test {
 };
 
 TEST_F(DrawGridTest, ClientAreaIsInsideATwoPixelSunkenEdge) {
-  grid->resize(359, 345);
+  Resize(359, 345);
   EXPECT_EQ(std::pair(grid->ClientWidth(), grid->ClientHeight()), std::pair(355, 341));
   Show();
-  EXPECT_EQ(grid->viewport()->geometry(), QRect(2, 2, 355, 341));
-  EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
-  const QImage shot = grid->grab().toImage();
-  // The bottom edge runs the full width, to (0, 344).
-  EXPECT_EQ((std::vector<QRgb>{shot.pixel(0, 0), shot.pixel(1, 1), shot.pixel(358, 344), shot.pixel(357, 343),
-                               shot.pixel(0, 344)}),
-            (std::vector<QRgb>{clGray, platform::Rgb(64, 64, 64), clWhite, platform::Rgb(212, 208, 200), clWhite}));
+  EXPECT_EQ(testdriver::ScrollBarsShown(grid), std::pair(false, false));
+  const platform::Surface cells = testdriver::GrabCells(grid);
+  EXPECT_EQ(std::pair(cells.Width(), cells.Height()), std::pair(355, 341));
+  const platform::Surface shot = testdriver::Grab(grid);
+  // The cells start inside the edge; the bottom edge runs the full width, to (0, 344).
+  EXPECT_EQ(shot.Pixel(2, 2), kBlue);
+  EXPECT_EQ((std::vector<TColor>{shot.Pixel(0, 0), shot.Pixel(1, 1), shot.Pixel(358, 344), shot.Pixel(357, 343),
+                                 shot.Pixel(0, 344)}),
+            (std::vector<TColor>{clGray, platform::Rgb(64, 64, 64), clWhite, platform::Rgb(212, 208, 200), clWhite}));
 }
 
 TEST_F(DrawGridTest, ClicksAndDragsPassTheSelectCellVeto) {
@@ -96,12 +83,12 @@ TEST_F(DrawGridTest, ClicksAndDragsPassTheSelectCellVeto) {
   EXPECT_EQ(Current(), Cell(0, 0));
   Click(1, 2);
   EXPECT_EQ(Current(), Cell(1, 2));
-  QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, CellCentre(1, 1));
+  testdriver::PressCell(grid, 1, 1);
   DragOver(2, 1);  // refused
   DragOver(3, 1);
-  QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, CellCentre(3, 1));
+  testdriver::ReleaseCell(grid, 3, 1);
   DragOver(4, 1);  // the button is up: no longer selecting
-  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(240, 10));  // past the cells
+  testdriver::ClickAt(grid, 240, 10);  // past the cells
   EXPECT_EQ(Current(), Cell(3, 1));
   EXPECT_EQ(asked, (std::vector<Cell>{{3, 0}, {1, 2}, {1, 1}, {2, 1}, {3, 1}}));
 }
@@ -135,21 +122,21 @@ TEST_F(DrawGridTest, PaintHandsEveryVisibleCellToOnDrawCellAndFillsTheRest) {
   grid->SetRow(1);
   grid->Repaint();
   EXPECT_EQ(std::pair(cellsDrawn, selectedDrawn), std::pair(25, 1));
-  platform::Surface s = testsupport::Shown(grid->viewport());
+  platform::Surface s = testdriver::GrabCells(grid);
   ASSERT_EQ(std::pair(s.Width(), s.Height()), std::pair(241, 241));
   EXPECT_EQ(std::tuple(s.Pixel(239, 239), s.Pixel(240, 0), s.Pixel(0, 240)), std::tuple(kBlue, clSilver, clSilver));
   // Cells only partly in view are drawn too.
   grid->SetScrollBars(TScrollStyle::ssNone);
-  grid->resize(204, 204);
+  Resize(204, 204);
   cellsDrawn = 0;
   grid->Repaint();
   EXPECT_EQ(cellsDrawn, 25);
   // Without a handler the cells keep what the erase left: the grid's colour.
   grid->OnDrawCell = nullptr;
   grid->Repaint();
-  EXPECT_EQ(testsupport::Shown(grid->viewport()).Pixel(10, 10), clSilver);
+  EXPECT_EQ(testdriver::GrabCells(grid).Pixel(10, 10), clSilver);
   // No room at all: nothing to draw, and no failure.
-  grid->resize(3, 0);
+  Resize(3, 0);
   grid->Repaint();
   EXPECT_EQ(grid->ClientWidth(), 0);
 }
@@ -164,44 +151,20 @@ TEST_F(DrawGridTest, AnEraseStoppedByTheWindowProcLeavesThePixels) {
     }
     old(m);
   };
-  const platform::Surface before = testsupport::Shown(grid->viewport());
+  const platform::Surface before = testdriver::GrabCells(grid);
   EXPECT_EQ(grid->Perform(WM_ERASEBKGND), 1);
   grid->OnDrawCell = nullptr;  // a paint now erases nothing and draws no cell
   grid->Repaint();
-  EXPECT_TRUE(testsupport::Shown(grid->viewport()) == before);
-}
-
-// Repaint puts the composed cells on the screen without Qt painting the
-// grid's edge or the widgets beneath it again.
-TEST_F(DrawGridTest, RepaintPaintsTheCellsOnceAndLeavesTheHostAlone) {
-  struct PaintCounter : QObject {
-    int Paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-      Paints += event->type() == QEvent::Paint;
-      return false;
-    }
-  } hostPaints, gridPaints, viewportPaints;
-  Show();
-  QCoreApplication::processEvents();
-  host.installEventFilter(&hostPaints);
-  grid->installEventFilter(&gridPaints);
-  grid->viewport()->installEventFilter(&viewportPaints);
-  cellsDrawn = 0;
-  grid->Repaint();
-  EXPECT_EQ(std::pair(cellsDrawn, viewportPaints.Paints), std::pair(25, 1));
-  EXPECT_EQ(gridPaints.Paints + hostPaints.Paints, 0);
-  // The counters take themselves off the widgets as they are destroyed.
+  EXPECT_TRUE(testdriver::GrabCells(grid) == before);
 }
 
 TEST_F(DrawGridTest, ScrollBarsAppearWhenCellsDoNotFit) {
-  grid->resize(244, 244);  // cells that fill the client area exactly
+  Resize(244, 244);  // cells that fill the client area exactly
   Show();
-  QScrollBar* horz = grid->horizontalScrollBar();
-  QScrollBar* vert = grid->verticalScrollBar();
-  EXPECT_FALSE(horz->isVisible() || vert->isVisible());
+  EXPECT_EQ(testdriver::ScrollBarsShown(grid), std::pair(false, false));
   // The columns fit until the vertical bar takes room; then four fit exactly.
-  grid->resize(196 + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent), 200);
-  EXPECT_TRUE(horz->isVisible() && vert->isVisible());
+  Resize(196 + grid->GridPeer().VertBarWidth(), 200);
+  EXPECT_EQ(testdriver::ScrollBarsShown(grid), std::pair(true, true));
   EXPECT_EQ(grid->ClientWidth(), 192);
   Key(VK_END);  // the new current cell is scrolled into view
   EXPECT_EQ(grid->LeftCol(), 1);
@@ -210,26 +173,26 @@ TEST_F(DrawGridTest, ScrollBarsAppearWhenCellsDoNotFit) {
   EXPECT_EQ(grid->LeftCol(), 0);
   for (int i = 0; i < 3; ++i) Key(VK_RIGHT);
   EXPECT_EQ(grid->LeftCol(), 0) << "the fourth column fits exactly";
-  horz->setValue(horz->maximum());
+  testdriver::ScrollTo(grid, 4, 0);
   EXPECT_EQ(grid->LeftCol(), 1);
   EXPECT_TRUE(grid->CellRect(0, 0).IsEmpty());
-  grid->resize(400, 400);
-  EXPECT_FALSE(vert->isVisible());
+  Resize(400, 400);
+  EXPECT_FALSE(testdriver::ScrollBarsShown(grid).second);
   grid->SetRowHeight(2, 250);
-  EXPECT_TRUE(vert->isVisible());
+  EXPECT_TRUE(testdriver::ScrollBarsShown(grid).second);
 }
 
-// That a disabled grid takes no input is Qt's; the layout tests see it on the
-// window's grids.
+// That a disabled grid takes no input the layout tests see on the window's
+// grids.
 TEST_F(DrawGridTest, DisabledGridPaintsTheSame) {
   Show();
   grid->Repaint();
-  const QImage enabledLook = grid->grab().toImage();
-  grid->setEnabled(false);
+  const platform::Surface enabledLook = testdriver::Grab(grid);
+  grid->SetEnabled(false);
   cellsDrawn = 0;
   grid->Repaint();
   EXPECT_EQ(cellsDrawn, 25);
-  EXPECT_TRUE(grid->grab().toImage() == enabledLook);
+  EXPECT_TRUE(testdriver::Grab(grid) == enabledLook);
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 // about_test.cpp: the About box and minimising the whole program.
-#include <QApplication>
-#include <QTest>
-#include <QTimer>
+#include <vector>
 
 #include "classlib/modal.h"
 #include "forms/FR0000AB.h"
 #include "forms/mainwindow_fixture.h"
+#include "support/driver.h"
 
 using namespace classlib;
 
@@ -13,11 +12,11 @@ namespace formtest {
 namespace {
 
 struct BoxSeen {
-  QRect Frame;
-  classlib::TString Caption;
-  QSize Client;
+  TRect Frame;
+  TString Caption;
+  std::pair<int, int> Client;
   platform::Surface Logo;
-  QStringList PictureNames;  // what a screen reader calls the pictures
+  std::vector<TString> PictureNames;  // what a screen reader calls the pictures
 };
 
 class AboutTest : public MainWindowTest {
@@ -25,17 +24,19 @@ class AboutTest : public MainWindowTest {
   // Opens the About box with the test answering it, and records what it saw.
   BoxSeen OpenAbout() {
     BoxSeen seen;
-    SetNextModalAnswer([&seen](QWidget* window) {
-      auto* box = qobject_cast<TFrmFR0000AB*>(window);
+    SetNextModalAnswer([&seen](TForm* window) {
+      auto* box = dynamic_cast<TFrmFR0000AB*>(window);
       EXPECT_NE(box, nullptr);
       if (box == nullptr) return mrCancel;
-      seen = {QRect(box->Left(), box->Top(), box->Width(), box->Height()), box->Caption(),
-              QSize(box->ClientWidth(), box->ClientHeight()), box->ImgProgramIcon->Picture(),
-              {box->ImgBack->accessibleName(), box->ImgProgramIcon->accessibleName(),
-               box->Image1->accessibleName()}};
+      seen = {{box->Left(), box->Top(), box->Left() + box->Width(), box->Top() + box->Height()},
+              box->Caption(),
+              {box->ClientWidth(), box->ClientHeight()},
+              box->ImgProgramIcon->Picture(),
+              {testdriver::AccessibleName(box->ImgBack), testdriver::AccessibleName(box->ImgProgramIcon),
+               testdriver::AccessibleName(box->Image1)}};
       return mrOk;
     });
-    window_->MnuAbout->Action()->trigger();
+    testdriver::Choose(window_->MnuAbout);
     return seen;
   }
 };
@@ -43,66 +44,66 @@ class AboutTest : public MainWindowTest {
 // Centred over the main window, halved toward zero, even where a box wider
 // than its owner goes up and left of it.
 TEST_F(AboutTest, ShowsAFreshCentredBoxEachTime) {
-  auto expectCentred = [this](const QRect& frame) {
-    EXPECT_EQ(frame.left(), window_->Left() + (window_->Width() - frame.width()) / 2);
-    EXPECT_EQ(frame.top(), window_->Top() + (window_->Height() - frame.height()) / 2);
+  auto expectCentred = [this](const TRect& frame) {
+    EXPECT_EQ(frame.Left, window_->Left() + (window_->Width() - frame.Width()) / 2);
+    EXPECT_EQ(frame.Top, window_->Top() + (window_->Height() - frame.Height()) / 2);
   };
   const BoxSeen first = OpenAbout();
-  EXPECT_EQ(std::pair(first.Caption, first.Client), std::pair(classlib::TString("Tessra Ver1.0"), QSize(257, 178)));
+  EXPECT_EQ(std::pair(first.Caption, first.Client), std::pair(TString("Tessra Ver1.0"), std::pair(257, 178)));
   EXPECT_EQ(first.Logo, window_->ImgLogo->Picture());
-  EXPECT_EQ(first.PictureNames, QStringList({"枠付きの背景", "Tessra", "製作者のエンブレム"}));
+  EXPECT_EQ(first.PictureNames, (std::vector<TString>{"枠付きの背景", "Tessra", "製作者のエンブレム"}));
   expectCentred(first.Frame);
   EXPECT_EQ(OpenAbout().Frame, first.Frame);
   // Released after each opening.
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(window_->findChildren<TFrmFR0000AB*>().isEmpty());
+  testdriver::ProcessEvents();
+  EXPECT_EQ(FrmFR0000AB, nullptr);
 
-  window_->resize(100, 101);
-  window_->move(-300, 50);
-  const QRect small = OpenAbout().Frame;
+  window_->SetClientSize(100, 80);
+  window_->SetLeft(-300);
+  window_->SetTop(50);
+  const TRect small = OpenAbout().Frame;
   expectCentred(small);
-  EXPECT_LT(small.left(), window_->Left());
+  EXPECT_LT(small.Left, window_->Left());
 }
 
 TEST_F(AboutTest, EnterClosesTheBoxAndEscapeDoesNot) {
   SetUnansweredModal({});  // the box's own loop, keys and all
   bool escapeKeptItOpen = false;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<TFrmFR0000AB*>(QApplication::activeModalWidget());
-    if (box == nullptr) box = window_->findChild<TFrmFR0000AB*>();
+  testdriver::Later([&] {
+    TFrmFR0000AB* box = FrmFR0000AB;
     ASSERT_NE(box, nullptr);
-    QTest::keyClick(box, Qt::Key_Escape);
-    escapeKeptItOpen = box->isVisible();
-    QTest::keyClick(box, Qt::Key_Return);
+    testdriver::PressKey(box, VK_ESCAPE);
+    escapeKeptItOpen = box->Visible();
+    testdriver::PressKey(box, VK_RETURN);
   });
-  window_->MnuAbout->Action()->trigger();
+  testdriver::Choose(window_->MnuAbout);
   EXPECT_TRUE(escapeKeptItOpen);
 }
 
 TEST_F(MainWindowTest, MinimisingMinimisesEveryWindowAndRestoreBringsThemBack) {
   TForm other(window_);
-  other.show();
-  window_->setWindowState(Qt::WindowMinimized);
-  EXPECT_EQ(std::pair(window_->isMinimized(), other.isMinimized()), std::pair(true, true));
+  other.Show();
+  testdriver::Minimize(window_);
+  EXPECT_EQ(std::pair(testdriver::IsMinimized(window_), testdriver::IsMinimized(&other)), std::pair(true, true));
   // Restoring any one of them brings the whole program back.
-  other.setWindowState(Qt::WindowNoState);
-  EXPECT_EQ(std::pair(window_->isMinimized(), other.isMinimized()), std::pair(false, false));
+  testdriver::Restore(&other);
+  EXPECT_EQ(std::pair(testdriver::IsMinimized(window_), testdriver::IsMinimized(&other)), std::pair(false, false));
 }
 
 TEST_F(MainWindowTest, SystemCommandsAreMatchedExactly) {
   TMessage near{WM_SYSCOMMAND, SC_MINIMIZE + 1, 0, 0};
   window_->WMSysCommand(near);
-  EXPECT_FALSE(window_->isMinimized());
+  EXPECT_FALSE(testdriver::IsMinimized(window_));
   bool handled = false;
   window_->AppMessage(near, handled);
   EXPECT_FALSE(handled);
   TMessage minimize{WM_SYSCOMMAND, SC_MINIMIZE, 0, 0};
   window_->WMSysCommand(minimize);
-  EXPECT_EQ(std::pair(minimize.Result, window_->isMinimized()), std::pair(std::int32_t{1}, true));
+  EXPECT_EQ(std::pair(minimize.Result, testdriver::IsMinimized(window_)), std::pair(std::int32_t{1}, true));
   TMessage restore{WM_SYSCOMMAND, SC_RESTORE, 0, 0};
   window_->AppMessage(restore, handled);
   EXPECT_TRUE(handled);
-  EXPECT_FALSE(window_->isMinimized());
+  EXPECT_FALSE(testdriver::IsMinimized(window_));
 }
 
 }  // namespace

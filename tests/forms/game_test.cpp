@@ -1,6 +1,5 @@
 // game_test.cpp: the whole road of a picture: open, deal, select, slide and
 // complete, driven through the window's real controls.
-#include <QTest>
 
 #include "forms/mainwindow_fixture.h"
 #include "support/driver.h"
@@ -35,7 +34,7 @@ class GameTest : public MainWindowTest {
 };
 
 TEST_F(GameTest, StartDealsFromTheClockAndSelectsTheTopRow) {
-  EXPECT_EQ(std::pair(View().Game().Playing, window_->DGMain->isEnabled()), std::pair(true, true));
+  EXPECT_EQ(std::pair(View().Game().Playing, window_->DGMain->Enabled()), std::pair(true, true));
   EXPECT_EQ(View().Game().PieceMap, kSeedOneDeal);
   EXPECT_EQ(Selected(), std::pair(0, 0));
   EXPECT_EQ(Marked(), std::pair(0, 3)) << "piece 15's home";
@@ -113,7 +112,7 @@ TEST_F(GameTest, CancelledOpenLeavesTheGameRunning) {
   window_->MnuOpenClick(window_->SpbOpen);
   EXPECT_TRUE(View().Game().Playing);
   EXPECT_EQ(View().Game().PieceMap, kSeedOneDeal);
-  EXPECT_TRUE(window_->SpbStart->isEnabled());
+  EXPECT_TRUE(window_->SpbStart->Enabled());
   EXPECT_EQ(std::pair(Selected(), Marked()), std::pair(std::pair(0, 0), std::pair(0, 0)));
 }
 
@@ -124,7 +123,7 @@ TEST_F(GameTest, FailedOpenAfterAGoodOneDisablesStartAndShowsSilver) {
   ASSERT_EQ(boxTexts_.size(), 1);
   EXPECT_EQ(boxTexts_[0], QStringLiteral("120 × 120 [Pixel] 以上のビットマップを指定してください。"));
   EXPECT_EQ(boxCaptions_[0], QStringLiteral("Tessra"));
-  EXPECT_EQ(std::tuple(View().PictureReady(), View().Game().Playing, window_->SpbStart->isEnabled(),
+  EXPECT_EQ(std::tuple(View().PictureReady(), View().Game().Playing, window_->SpbStart->Enabled(),
                        window_->MnuStart->Enabled()),
             std::tuple(false, false, false, false));
   // The board keeps the first picture's cell size, painted plain silver.

@@ -1,8 +1,5 @@
 // layout_test.cpp: the main window as it opens, and as it follows resizing.
-#include <QAction>
-#include <QKeyEvent>
-#include <QMenu>
-#include <QTest>
+#include <algorithm>
 #include <tuple>
 
 #include "classlib/modal.h"
@@ -15,11 +12,20 @@ using namespace classlib;
 namespace formtest {
 namespace {
 
-QRect Geometry(const QWidget* w) { return w->geometry(); }
+// Left, top, width and height in the parent's client area.
+struct Place {
+  int Left, Top, Width, Height;
+  friend bool operator==(const Place&, const Place&) = default;
+  friend std::ostream& operator<<(std::ostream& out, const Place& p) {
+    return out << "(" << p.Left << ", " << p.Top << ", " << p.Width << " x " << p.Height << ")";
+  }
+};
+
+Place Geometry(const TControl* c) { return {c->Left(), c->Top(), c->Width(), c->Height()}; }
 
 // Every component's place as designed; the resize test expects it back.
 void ExpectDesignedGeometry(const TFrmFR0010MN* w) {
-  const std::pair<const QWidget*, QRect> designed[] = {
+  const std::pair<const TControl*, Place> designed[] = {
       {w->PnlTop, {0, 0, 632, 49}},      {w->PnlLeft, {0, 49, 273, 385}},
       {w->PnlMain, {273, 49, 359, 385}}, {w->PnlCaption, {0, 0, 359, 40}},
       {w->DGMain, {0, 40, 359, 345}},    {w->DGSub, {12, 40, 245, 245}},
@@ -40,39 +46,38 @@ TEST_F(MainWindowTest, OpensAtTheDesignedGeometry) {
 }
 
 TEST_F(MainWindowTest, ResizingMovesOnlyTheAlignedStrips) {
-  const int menu = window_->height() - window_->ClientHeight();
-  window_->resize(632 + 100, 434 + 50 + menu);
-  EXPECT_EQ(Geometry(window_->PnlTop), QRect(0, 0, 732, 49));
-  EXPECT_EQ(Geometry(window_->PnlLeft), QRect(0, 49, 273, 435));
-  EXPECT_EQ(Geometry(window_->PnlMain), QRect(273, 49, 459, 435));
-  EXPECT_EQ(Geometry(window_->DGMain), QRect(0, 40, 459, 395));
-  EXPECT_EQ(Geometry(window_->ImgLogo), QRect(0, 354, 273, 81));
-  EXPECT_EQ(Geometry(window_->DGSub), QRect(12, 40, 245, 245));
-  EXPECT_EQ(Geometry(window_->ImgHint), QRect(12, 8, 120, 32));
+  window_->SetClientSize(632 + 100, 434 + 50);
+  EXPECT_EQ(Geometry(window_->PnlTop), Place(0, 0, 732, 49));
+  EXPECT_EQ(Geometry(window_->PnlLeft), Place(0, 49, 273, 435));
+  EXPECT_EQ(Geometry(window_->PnlMain), Place(273, 49, 459, 435));
+  EXPECT_EQ(Geometry(window_->DGMain), Place(0, 40, 459, 395));
+  EXPECT_EQ(Geometry(window_->ImgLogo), Place(0, 354, 273, 81));
+  EXPECT_EQ(Geometry(window_->DGSub), Place(12, 40, 245, 245));
+  EXPECT_EQ(Geometry(window_->ImgHint), Place(12, 8, 120, 32));
 
   // Shorter than designed: the logo strip rides up under the preview grid,
-  // which stays in front of it.
-  window_->resize(632, 300 + menu);
-  EXPECT_EQ(Geometry(window_->ImgLogo), QRect(0, 170, 273, 81));
-  const QObjectList& siblings = window_->PnlLeft->children();
-  EXPECT_GT(siblings.indexOf(window_->DGSub), siblings.indexOf(window_->ImgLogo));
+  // which, made later, stays in front of it.
+  window_->SetClientSize(632, 300);
+  EXPECT_EQ(Geometry(window_->ImgLogo), Place(0, 170, 273, 81));
+  const std::vector<TControl*>& siblings = window_->PnlLeft->Controls();
+  EXPECT_GT(std::ranges::find(siblings, window_->DGSub), std::ranges::find(siblings, window_->ImgLogo));
 
   // So small that the strips no longer fit: they shrink to nothing, and come
   // back when there is room again.
-  window_->resize(100, 30 + menu);
-  EXPECT_EQ(std::tuple(window_->PnlTop->height(), window_->PnlLeft->height(), window_->PnlMain->width()),
+  window_->SetClientSize(100, 30);
+  EXPECT_EQ(std::tuple(window_->PnlTop->Height(), window_->PnlLeft->Height(), window_->PnlMain->Width()),
             std::tuple(30, 0, 0));
-  window_->resize(632, 434 + menu);
+  window_->SetClientSize(632, 434);
   ExpectDesignedGeometry(window_);
 }
 
 // Before a picture only Open, Exit and About work; the grids take no input.
 TEST_F(MainWindowTest, OnlyOpenExitAndAboutWorkBeforeAPicture) {
   EXPECT_EQ(window_->Caption(), "Tessra");
-  EXPECT_EQ(std::tuple(window_->SpbStart->isEnabled(), window_->MnuStart->Enabled(),
-                       window_->DGMain->isEnabled(), window_->DGSub->isEnabled()),
+  EXPECT_EQ(std::tuple(window_->SpbStart->Enabled(), window_->MnuStart->Enabled(),
+                       window_->DGMain->Enabled(), window_->DGSub->Enabled()),
             std::tuple(false, false, false, false));
-  EXPECT_TRUE(window_->SpbOpen->isEnabled() && window_->SpbExit->isEnabled());
+  EXPECT_TRUE(window_->SpbOpen->Enabled() && window_->SpbExit->Enabled());
   EXPECT_TRUE(window_->MnuOpen->Enabled() && window_->MnuExit->Enabled() &&
               window_->MnuAbout->Enabled());
   ClickCell(2, 2);
@@ -83,56 +88,17 @@ TEST_F(MainWindowTest, OnlyOpenExitAndAboutWorkBeforeAPicture) {
 TEST_F(MainWindowTest, MenuItemsAndButtonsShareTheirCommands) {
   // The dialog is asked from both, and a cancelled one changes nothing.
   SetNextModalAnswer(std::nullopt);
-  window_->MnuOpen->Action()->trigger();
+  testdriver::Choose(window_->MnuOpen);
   SetNextModalAnswer(std::nullopt);
   testdriver::Click(window_->SpbOpen);
   EXPECT_FALSE(View().PictureReady());
   SetNextModalAnswer(classlib::FromQString(WriteBmp(dir_, "a.bmp", PatternPicture(200, 200))));
-  window_->MnuOpen->Action()->trigger();
+  testdriver::Choose(window_->MnuOpen);
   ASSERT_TRUE(window_->MnuStart->Enabled());
   View().SetClock([] { return std::int64_t{1}; });
-  window_->MnuStart->Action()->trigger();
+  testdriver::Choose(window_->MnuStart);
   EXPECT_TRUE(View().Game().Playing);
   EXPECT_EQ(View().Game().BlankPiece, 21);
-}
-
-// With a screen reader, the bridge posts each key late, after asking the
-// reader; the Alt of Alt+F then reaches the menu its F already opened. That
-// copy must not close the menu, while a later Alt (after another key) does.
-TEST_F(MainWindowTest, AltKeysReachTheMenus) {
-  const auto post = [this](QEvent::Type type, Qt::Key key) {
-    QCoreApplication::postEvent(window_->windowHandle(), new QKeyEvent(type, key, Qt::NoModifier));
-    QCoreApplication::processEvents();
-  };
-  const struct {
-    const char* What;
-    bool Late;       // the F's release comes as a late copy, not at once
-    bool FirstAlt;   // a late copy of an Alt press arrives first
-    bool SecondAlt;  // ... or after the F's release
-    bool MenuStays;
-  } rows[] = {
-      {"no screen reader", false, false, false, true},
-      {"the chord's Alt, late", true, true, false, true},
-      {"the player's Alt after the chord", true, false, true, false},
-  };
-  QMenu* file = window_->MnuFile->Menu();
-  for (const auto& r : rows) {
-    QTest::keyPress(window_->windowHandle(), Qt::Key_F, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([file] { return file->isVisible(); }, 60000)) << r.What;
-    if (r.FirstAlt) post(QEvent::KeyPress, Qt::Key_Alt);
-    if (r.Late) post(QEvent::KeyRelease, Qt::Key_F);
-    else QTest::keyRelease(window_->windowHandle(), Qt::Key_F, Qt::AltModifier);
-    if (r.SecondAlt) post(QEvent::KeyPress, Qt::Key_Alt);
-    EXPECT_EQ(file->isVisible(), r.MenuStays) << r.What;
-    if (!file->isVisible()) continue;
-    int opened = 0;
-    const auto asked = QObject::connect(window_->MnuOpen->Action(), &QAction::triggered, [&] { ++opened; });
-    SetNextModalAnswer(std::nullopt);
-    QTest::keyClick(file, Qt::Key_O);
-    QObject::disconnect(asked);
-    EXPECT_EQ(opened, 1) << r.What;
-    EXPECT_TRUE(QTest::qWaitFor([file] { return !file->isVisible(); }, 60000)) << r.What;
-  }
 }
 
 }  // namespace

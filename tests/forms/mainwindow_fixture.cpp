@@ -3,13 +3,12 @@
 #include "classlib/qt/qstring.h"
 
 #include <QImageWriter>
-#include <QTest>
 
 #include "classlib/application.h"
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
-#include "classlib/qt/qimage_bridge.h"
 #include "support/driver.h"
+#include "support/image_compare.h"
 #include "support/message_box.h"
 
 using namespace classlib;
@@ -38,8 +37,8 @@ void MainWindowTest::SetUp() {
   ClearModalAnswers();
   // A box no test asked for is recorded, so that the test fails, and closed
   // at once rather than left waiting for a player.
-  SetUnansweredModal([this](QWidget* box) {
-    const QString text = testsupport::ReadBox(box).Text;
+  SetUnansweredModal([this](TForm* box) {
+    const QString text = ToQString(testsupport::ReadBox(box).Text);
     ADD_FAILURE() << "a box no test expected: " << text.toStdString();
     boxTexts_ << text;
     return mrCancel;
@@ -58,15 +57,14 @@ void MainWindowTest::Recreate() {
   Application->DestroyForms();
   Application->CreateForm(FrmFR0010MN);
   window_ = FrmFR0010MN;
-  window_->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
+  ASSERT_TRUE(testdriver::ShowAndWait(window_));
 }
 
 void MainWindowTest::ExpectBox() {
-  SetNextModalAnswer([this](QWidget* box) {
+  SetNextModalAnswer([this](TForm* box) {
     const testsupport::BoxShown shown = testsupport::ReadBox(box);
-    boxTexts_ << shown.Text;
-    boxCaptions_ << box->windowTitle();
+    boxTexts_ << ToQString(shown.Text);
+    boxCaptions_ << ToQString(box->Caption());
     boxTypes_.push_back(shown.Type);
     return mrOk;
   });
@@ -99,10 +97,10 @@ void MainWindowTest::DoubleClickCell(int col, int row) {
 
 void MainWindowTest::ExpectRefusedAndUsable() {
   EXPECT_FALSE(View().PictureReady());
-  EXPECT_FALSE(window_->SpbStart->isEnabled());
+  EXPECT_FALSE(window_->SpbStart->Enabled());
   OpenRecorded(WriteBmp(dir_, QStringLiteral("usable.bmp"), PatternPicture(200, 150)));
   ASSERT_TRUE(boxTexts_.isEmpty()) << boxTexts_[0].toStdString();
-  ASSERT_TRUE(View().PictureReady() && window_->SpbStart->isEnabled());
+  ASSERT_TRUE(View().PictureReady() && window_->SpbStart->Enabled());
   Start(5);
   EXPECT_TRUE(View().Game().Playing);
 }
@@ -117,8 +115,7 @@ namespace {
 
 platform::Surface CellPixels(const TDrawGrid* grid, int col, int row) {
   const TRect r = grid->CellRect(col, row);
-  return classlib::SurfaceFromQImage(
-      grid->viewport()->grab().toImage().copy(r.Left, r.Top, r.Width(), r.Height()));
+  return testsupport::Crop(testdriver::GrabCells(grid), r.Left, r.Top, r.Width(), r.Height());
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST_F(PictureTest, SizeRulesAtTheDesignSize) {
     Recreate();
     EXPECT_EQ(OpenSized(c.Width, c.Height), c.Refusal);
     EXPECT_EQ(View().PictureReady(), c.Refusal.isEmpty());
-    EXPECT_EQ(window_->SpbStart->isEnabled(), c.Refusal.isEmpty());
+    EXPECT_EQ(window_->SpbStart->Enabled(), c.Refusal.isEmpty());
   }
 }
 

@@ -1,14 +1,12 @@
 // grid_player.cpp: a random player on the board grid's mouse events.
 #include "soak/grid_player.h"
 
-#include <QCoreApplication>
-#include <QScrollBar>
-#include <QTest>
 #include <algorithm>
 #include <vector>
 
 #include "forms/FR0010MN.h"
 #include "support/board_solver.h"
+#include "support/driver.h"
 
 namespace soak {
 namespace {
@@ -48,7 +46,7 @@ std::string GridPlayer::Play(int slides) {
   while (slides_ < target) {
     if (std::string error = Step(); !error.empty()) return error;
     if (std::string error = DealIfSolved(); !error.empty()) return error;
-    if (events_ % kEventsPerFlush == 0) QCoreApplication::processEvents();
+    if (events_ % kEventsPerFlush == 0) testdriver::ProcessEvents();
   }
   return {};
 }
@@ -137,7 +135,7 @@ std::string GridPlayer::DealIfSolved() {
   if (View().Game().Playing) return "the board is solved but the game goes on";
   const std::int64_t seconds = ++clock_;
   View().SetClock([seconds] { return seconds; });
-  QTest::mouseClick(window_->SpbStart, Qt::LeftButton);
+  testdriver::Click(window_->SpbStart);
   ++events_;
   ++deals_;
   return Resync();
@@ -156,37 +154,34 @@ std::string GridPlayer::Resync() {
 }
 
 void GridPlayer::Click(int cell) {
-  QTest::mouseClick(window_->DGMain->viewport(), Qt::LeftButton, {}, PointIn(cell));
+  const classlib::TPoint at = PointIn(cell);
+  testdriver::ClickAt(window_->DGMain, at.X, at.Y);
   ++events_;
 }
 
 // A click, then the double-click event and the release, the order in which
 // the window system delivers a real double-click.
 void GridPlayer::DoubleClick(int cell) {
-  const QPoint at = PointIn(cell);
-  QWidget* viewport = window_->DGMain->viewport();
-  QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
-  QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
-  QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+  const classlib::TPoint at = PointIn(cell);
+  testdriver::DoubleClickAt(window_->DGMain, at.X, at.Y);
   events_ += 3;
 }
 
 // The middle of the cell's visible part. A board larger than its grid is
 // scrolled first, through the scroll bars as a player would, so that the
 // cell starts at the grid's top left corner.
-QPoint GridPlayer::PointIn(int cell) {
+classlib::TPoint GridPlayer::PointIn(int cell) {
   classlib::TDrawGrid* grid = window_->DGMain;
   const int col = cell % kSide;
   const int row = cell / kSide;
   classlib::TRect r = grid->CellRect(col, row);
   if (r.Width() <= 0 || r.Right > grid->ClientWidth() || r.Bottom > grid->ClientHeight()) {
-    grid->horizontalScrollBar()->setValue(col);
-    grid->verticalScrollBar()->setValue(row);
+    testdriver::ScrollTo(grid, col, row);
     r = grid->CellRect(col, row);
   }
   const int right = std::min(r.Right, grid->ClientWidth());
   const int bottom = std::min(r.Bottom, grid->ClientHeight());
-  return QPoint((r.Left + right) / 2, (r.Top + bottom) / 2);
+  return {(r.Left + right) / 2, (r.Top + bottom) / 2};
 }
 
 int GridPlayer::BlankCell() const {

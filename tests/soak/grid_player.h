@@ -2,8 +2,8 @@
 // sent to its grid, and checks the board's rules after every event.
 #pragma once
 
-#include <QPoint>
 #include <array>
+#include "classlib/colors.h"
 #include <cstdint>
 #include <random>
 #include <string>
@@ -52,7 +52,7 @@ class GridPlayer {
 
   void Click(int cell);
   void DoubleClick(int cell);
-  QPoint PointIn(int cell);
+  classlib::TPoint PointIn(int cell);
 
   int BlankCell() const;
   int SelectedCell() const;

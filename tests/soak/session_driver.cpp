@@ -11,8 +11,6 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -23,6 +21,7 @@
 #include "forms/FR0000AB.h"
 #include "forms/FR0010MN.h"
 #include "soak/grid_player.h"
+#include "support/driver.h"
 #include "support/message_box.h"
 
 using namespace classlib;
@@ -39,15 +38,15 @@ void Expect(bool ok, const char* what) {
 
 // Queues an answer for the next box, which must show `text`.
 void AnswerBox(const QString& text) {
-  SetNextModalAnswer([text](QWidget* window) {
-    Expect(testsupport::ReadBox(window).Text == text, "a box with the expected text");
+  SetNextModalAnswer([text](TForm* window) {
+    Expect(testsupport::ReadBox(window).Text == FromQString(text), "a box with the expected text");
     return mrOk;
   });
 }
 
 void OpenThroughToolBar(TFrmFR0010MN* window, const QString& path) {
   SetNextModalAnswer(classlib::FromQString(path));
-  QTest::mouseClick(window->SpbOpen, Qt::LeftButton);
+  testdriver::Click(window->SpbOpen);
 }
 
 QString WritePicture(const QTemporaryDir& dir, const QString& name, int width, int height) {
@@ -62,7 +61,7 @@ QString WritePicture(const QTemporaryDir& dir, const QString& name, int width, i
 
 void PlayAndRefuse(TFrmFR0010MN* window, const QTemporaryDir& dir, int slides) {
   TFrmFR0010MNView(window).SetClock([] { return std::int64_t{1700000000}; });
-  QTest::mouseClick(window->SpbStart, Qt::LeftButton);
+  testdriver::Click(window->SpbStart);
   Expect(TFrmFR0010MNView(window).Game().Playing, "Start deals a game");
   soak::GridPlayer player(window, 1);
   const std::string error = player.Play(slides);
@@ -82,7 +81,7 @@ void PlayAndRefuse(TFrmFR0010MN* window, const QTemporaryDir& dir, int slides) {
 
 void RunScript() {
   TFrmFR0010MN* window = FrmFR0010MN;
-  Expect(QTest::qWaitForWindowExposed(window), "the main window is shown");
+  Expect(testdriver::ShowAndWait(window), "the main window is shown");
   const QDir samples(QStringLiteral(TESSRA_SOURCE_DIR "/samples"));
   const QStringList pictures = samples.entryList({QStringLiteral("*.bmp")}, QDir::Files);
   Expect(!pictures.isEmpty(), "sample pictures are there");
@@ -98,14 +97,14 @@ void RunScript() {
   PlayAndRefuse(window, dir, slides);
 
   bool aboutShown = false;
-  SetNextModalAnswer([&aboutShown](QWidget* box) {
-    aboutShown = qobject_cast<TFrmFR0000AB*>(box) != nullptr;
+  SetNextModalAnswer([&aboutShown](TForm* box) {
+    aboutShown = dynamic_cast<TFrmFR0000AB*>(box) != nullptr;
     return mrOk;
   });
-  window->MnuAbout->Action()->trigger();
+  testdriver::Choose(window->MnuAbout);
   Expect(aboutShown, "the About box comes up");
   Expect(ClearModalAnswers() == 0, "every queued box answer was used");
-  QTest::mouseClick(window->SpbExit, Qt::LeftButton);
+  testdriver::Click(window->SpbExit);
 }
 
 }  // namespace
@@ -115,9 +114,9 @@ int main(int argc, char** argv) {
   Application->Initialize(argc, argv);
   Application->SetTitle("Tessra");
   Application->CreateForm(FrmFR0010MN);
-  QTimer::singleShot(0, RunScript);
+  testdriver::Later(RunScript);
   Application->Run();
-  Expect(FrmFR0010MN->isHidden(), "closing the window ends the loop");
+  Expect(!FrmFR0010MN->Visible(), "closing the window ends the loop");
   Application->Finalize();
   if (failures == 0) std::fprintf(stderr, "session_driver: session completed\n");
   return failures == 0 ? 0 : 1;

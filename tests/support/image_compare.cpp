@@ -82,8 +82,4 @@ platform::Surface Crop(const platform::Surface& s, int x, int y, int w, int h) {
   return block;
 }
 
-platform::Surface Shown(QWidget* widget) {
-  return classlib::SurfaceFromQImage(widget->grab().toImage());
-}
-
 }  // namespace testsupport

@@ -8,8 +8,6 @@
 
 #include "platform/surface.h"
 
-class QWidget;
-
 namespace testsupport {
 
 // Builds a surface from ASCII art: one string per row, each character looked
@@ -31,9 +29,6 @@ platform::Surface Numbered(int w, int h);
 // The w x h block of `s` at (x, y), copied pixel by pixel: an oracle that
 // does not go through the block transfers under test.
 platform::Surface Crop(const platform::Surface& s, int x, int y, int w, int h);
-
-// What the widget shows when it paints now, as a player would see it.
-platform::Surface Shown(QWidget* widget);
 
 // Writes the surface as a PNG into the test output folder; returns the path.
 std::string SavePng(const std::string& name, const platform::Surface& surface);

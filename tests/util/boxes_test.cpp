@@ -1,11 +1,11 @@
 // boxes_test.cpp: the utility object's message boxes, title and centring.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <tuple>
 
 #include "classlib/application.h"
 #include "classlib/modal.h"
+#include "classlib/screen.h"
 #include "util/CL0010GF.h"
 #include "support/message_box.h"
 
@@ -14,10 +14,10 @@ using namespace classlib;
 namespace {
 
 struct SeenBox {
-  QPoint Position;
-  QSize Size;
-  QString Caption;
-  QString Text;
+  TPoint Position;
+  std::pair<int, int> Size;
+  TString Caption;
+  TString Text;
   TMsgDlgType Type = TMsgDlgType::mtError;
   bool ArrowCursor = false;
 };
@@ -29,7 +29,12 @@ class BoxesTest : public ::testing::Test {
     Application->SetTitle("Tessra");
     Application->CreateForm(main_);
     main_->SetCaption("Main caption");
-    main_->setGeometry(300, 200, 400, 300);
+    Place(300, 200, 400, 300);
+  }
+  void Place(int left, int top, int width, int height) {
+    main_->SetLeft(left);
+    main_->SetTop(top);
+    main_->SetClientSize(width, height);
   }
   void TearDown() override {
     Application->DestroyForms();
@@ -38,11 +43,11 @@ class BoxesTest : public ::testing::Test {
 
   // Answers the next box and records how it stood.
   void Watch(SeenBox& seen) {
-    SetNextModalAnswer([&seen](QWidget* window) {
+    SetNextModalAnswer([&seen](TForm* window) {
       const testsupport::BoxShown shown = testsupport::ReadBox(window);
-      seen = {window->frameGeometry().topLeft(), window->frameGeometry().size(),
-              window->windowTitle(), shown.Text, shown.Type,
-              QApplication::overrideCursor() == nullptr};
+      seen = {{window->Left(), window->Top()}, {window->Width(), window->Height()},
+              window->Caption(), shown.Text, shown.Type,
+              Screen->Cursor() == TCursor::crDefault};
       return mrOk;
     });
   }
@@ -55,32 +60,31 @@ TEST_F(BoxesTest, BoxesSitCentredOverTheMainWindowWithItsCaption) {
   Watch(info);
   Utility.ShowInfo("情報");
   EXPECT_EQ(std::tuple(info.Text, info.Type, info.Caption),
-            std::tuple(QStringLiteral("情報"), TMsgDlgType::mtInformation, QStringLiteral("Main caption")));
-  EXPECT_EQ(info.Position, QPoint(300 + (400 - info.Size.width()) / 2,
-                                  200 + (300 - info.Size.height()) / 2));
+            std::tuple(TString("情報"), TMsgDlgType::mtInformation, TString("Main caption")));
+  EXPECT_EQ(info.Position, TPoint(300 + (400 - info.Size.first) / 2, 200 + (300 - info.Size.second) / 2));
 
   // A box wider than the main window by an odd amount goes left by half the
   // difference, halved toward zero (-5 gives -2), and is not kept on screen.
-  main_->setGeometry(-50, 900, info.Size.width() - 5, info.Size.height() - 7);
+  Place(-50, 900, info.Size.first - 5, info.Size.second - 7);
   SeenBox error;
   Watch(error);
   Utility.ShowError("情報");
   EXPECT_EQ(error.Type, TMsgDlgType::mtWarning);
-  EXPECT_EQ(error.Position, QPoint(-50 - 2, 900 - 3));
+  EXPECT_EQ(error.Position, TPoint(-50 - 2, 900 - 3));
 }
 
 // A box shows the arrow cursor, which stays after it; a box that fails to
 // show never throws into its caller.
 TEST_F(BoxesTest, TheCursorBecomesTheArrowAndFailuresStayInside) {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  Screen->SetCursor(TCursor::crHourGlass);
   SeenBox seen;
   Watch(seen);
   Utility.ShowInfo("x");
   EXPECT_TRUE(seen.ArrowCursor);
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-  SetNextModalAnswer([](QWidget*) -> int { throw Exception("broken"); });
+  EXPECT_EQ(Screen->Cursor(), TCursor::crDefault);
+  SetNextModalAnswer([](TForm*) -> int { throw Exception("broken"); });
   EXPECT_NO_THROW(Utility.ShowError("x"));
-  SetNextModalAnswer([](QWidget*) -> int { throw std::runtime_error("broken"); });
+  SetNextModalAnswer([](TForm*) -> int { throw std::runtime_error("broken"); });
   EXPECT_NO_THROW(Utility.ShowInfo("x"));
 }
 
@@ -89,7 +93,7 @@ TEST_F(BoxesTest, BeforeTheMainWindowExistsBoxesCarryTheTitle) {
   SeenBox seen;
   Watch(seen);
   Utility.ShowError("x");
-  EXPECT_EQ(std::pair(seen.Caption, Utility.GetAppTitle()), std::pair(QStringLiteral("Tessra"), classlib::TString("Tessra")));
+  EXPECT_EQ(std::pair(seen.Caption, Utility.GetAppTitle()), std::pair(TString("Tessra"), TString("Tessra")));
 }
 
 }  // namespace

@@ -1,19 +1,17 @@
 // accessible.cpp: the interface factory that shows the class library's own
 // controls to assistive technology.
-#include "classlib/accessible.h"
-
 #include <QAccessibleWidget>
 
-#include "classlib/drawgrid.h"
-#include "classlib/image.h"
 #include "classlib/qt/accessible_grid.h"
+#include "classlib/qt/grid_qt.h"
+#include "classlib/qt/widgets_qt.h"
 
 namespace classlib {
 namespace {
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {
-  if (auto* grid = qobject_cast<TDrawGrid*>(object)) return NewGridAccessible(grid);
-  if (auto* image = qobject_cast<TImage*>(object)) {
+  if (auto* grid = dynamic_cast<GridWidget*>(object)) return NewGridAccessible(grid);
+  if (auto* image = dynamic_cast<ImageWidget*>(object)) {
     return new QAccessibleWidget(image, QAccessible::Graphic);
   }
   return nullptr;

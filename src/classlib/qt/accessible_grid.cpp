@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "classlib/drawgrid.h"
+#include "classlib/qt/grid_qt.h"
 #include "classlib/qt/qstring.h"
 
 namespace classlib {
@@ -20,23 +21,23 @@ class TGridCellAccessible : public QAccessibleInterface,
                             public QAccessibleTableCellInterface,
                             public QAccessibleActionInterface {
  public:
-  TGridCellAccessible(TDrawGrid* grid, int index) : grid_(grid), index_(index) {}
+  TGridCellAccessible(GridWidget* widget, int index) : widget_(widget), index_(index) {}
 
   bool isValid() const override {
-    return grid_ != nullptr && index_ < grid_->ColCount() * grid_->RowCount();
+    return widget_ != nullptr && index_ < Grid()->ColCount() * Grid()->RowCount();
   }
   QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return grid_->window()->windowHandle(); }
+  QWindow* window() const override { return widget_->window()->windowHandle(); }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QAccessibleInterface* parent() const override {
-    return QAccessible::queryAccessibleInterface(grid_);
+    return QAccessible::queryAccessibleInterface(widget_);
   }
   QAccessibleInterface* child(int) const override { return nullptr; }
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return ToQString(grid_->CellName(Col(), Row()));
-    if (t == QAccessible::Description) return ToQString(grid_->CellDescription(Col(), Row()));
+    if (t == QAccessible::Name) return ToQString(Grid()->CellName(Col(), Row()));
+    if (t == QAccessible::Description) return ToQString(Grid()->CellDescription(Col(), Row()));
     return {};
   }
   void setText(QAccessible::Text, const QString&) override {}
@@ -44,11 +45,11 @@ class TGridCellAccessible : public QAccessibleInterface,
 
   // In screen coordinates, clipped to what the grid shows.
   QRect rect() const override {
-    const TRect r = grid_->CellRect(Col(), Row());
-    const QRect client(0, 0, grid_->ClientWidth(), grid_->ClientHeight());
+    const TRect r = Grid()->CellRect(Col(), Row());
+    const QRect client(0, 0, Grid()->ClientWidth(), Grid()->ClientHeight());
     const QRect shown = QRect(r.Left, r.Top, r.Width(), r.Height()) & client;
     if (shown.isEmpty()) return {};
-    return {grid_->viewport()->mapToGlobal(shown.topLeft()), shown.size()};
+    return {widget_->viewport()->mapToGlobal(shown.topLeft()), shown.size()};
   }
 
   QAccessible::State state() const override {
@@ -56,8 +57,8 @@ class TGridCellAccessible : public QAccessibleInterface,
     state.selectable = true;
     state.focusable = true;
     state.selected = isSelected();
-    state.focused = state.selected && grid_->hasFocus();
-    state.disabled = !grid_->isEnabled();
+    state.focused = state.selected && widget_->hasFocus();
+    state.disabled = !widget_->isEnabled();
     state.invisible = rect().isEmpty();
     return state;
   }
@@ -70,7 +71,7 @@ class TGridCellAccessible : public QAccessibleInterface,
     return nullptr;
   }
 
-  bool isSelected() const override { return grid_->Col() == Col() && grid_->Row() == Row(); }
+  bool isSelected() const override { return Grid()->Col() == Col() && Grid()->Row() == Row(); }
   QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
   QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
   int columnIndex() const override { return Col(); }
@@ -81,19 +82,21 @@ class TGridCellAccessible : public QAccessibleInterface,
 
   // The press is what a double-click does, offered while the grid takes input.
   QStringList actionNames() const override {
-    if (!grid_->isEnabled() || !grid_->OnDblClick) return {};
+    if (!widget_->isEnabled() || !Grid()->OnDblClick) return {};
     return {pressAction()};
   }
   void doAction(const QString& name) override {
-    if (name == pressAction()) grid_->ActivateCell(Col(), Row());
+    if (name == pressAction()) Grid()->ActivateCell(Col(), Row());
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
  private:
-  int Col() const { return index_ % grid_->ColCount(); }
-  int Row() const { return index_ / grid_->ColCount(); }
+  int Col() const { return index_ % Grid()->ColCount(); }
+  int Row() const { return index_ / Grid()->ColCount(); }
 
-  QPointer<TDrawGrid> grid_;
+  TDrawGrid* Grid() const { return &widget_->Grid(); }
+
+  QPointer<GridWidget> widget_;
   int index_;
 };
 
@@ -101,7 +104,7 @@ class TGridCellAccessible : public QAccessibleInterface,
 // current cell, so a screen reader has no need of them.
 class TGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
  public:
-  explicit TGridAccessible(TDrawGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+  explicit TGridAccessible(GridWidget* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
   ~TGridAccessible() override {
     for (QAccessible::Id id : cells_) {
       if (id != 0) QAccessible::deleteAccessibleInterface(id);
@@ -118,7 +121,7 @@ class TGridAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
     const auto at = static_cast<std::size_t>(index);
     if (cells_.size() <= at) cells_.resize(at + 1);
     if (cells_[at] == 0) {
-      cells_[at] = QAccessible::registerAccessibleInterface(new TGridCellAccessible(Grid(), index));
+      cells_[at] = QAccessible::registerAccessibleInterface(new TGridCellAccessible(Widget(), index));
     }
     return QAccessible::accessibleInterface(cells_[at]);
   }
@@ -137,7 +140,7 @@ class TGridAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
     return nullptr;
   }
   QAccessibleInterface* focusChild() const override {
-    return Grid()->hasFocus() ? CurrentCell() : nullptr;
+    return Widget()->hasFocus() ? CurrentCell() : nullptr;
   }
   void* interface_cast(QAccessible::InterfaceType t) override {
     if (t == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
@@ -169,7 +172,8 @@ class TGridAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
   void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
  private:
-  TDrawGrid* Grid() const { return static_cast<TDrawGrid*>(widget()); }
+  GridWidget* Widget() const { return static_cast<GridWidget*>(widget()); }
+  TDrawGrid* Grid() const { return &Widget()->Grid(); }
   QAccessibleInterface* CurrentCell() const { return cellAt(Grid()->Row(), Grid()->Col()); }
 
   mutable std::vector<QAccessible::Id> cells_;  // 0 until first asked for
@@ -177,6 +181,6 @@ class TGridAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
 
 }  // namespace
 
-QAccessibleInterface* NewGridAccessible(TDrawGrid* grid) { return new TGridAccessible(grid); }
+QAccessibleInterface* NewGridAccessible(GridWidget* grid) { return new TGridAccessible(grid); }
 
 }  // namespace classlib

@@ -1,12 +1,14 @@
-// access_test.cpp: the main window as a screen reader sees it: named
+// access_qt_test.cpp: the main window as a screen reader sees it: named
 // buttons and pictures, two tables of cells whose names, selection and
 // default action follow the game, and a whole game played from the keys.
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QTest>
 #include <deque>
 #include <map>
 
+#include "classlib/qt/peers.h"
 #include "forms/mainwindow_fixture.h"
 #include "support/driver.h"
 #include "support/board_solver.h"
@@ -16,7 +18,9 @@ using namespace classlib;
 namespace formtest {
 namespace {
 
-QAccessibleInterface* Iface(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
+QAccessibleInterface* Iface(const TControl* control) {
+  return QAccessible::queryAccessibleInterface(WidgetOf(*control));
+}
 
 class AccessTest : public MainWindowTest {
  protected:
@@ -37,7 +41,7 @@ class AccessTest : public MainWindowTest {
 
 TEST_F(AccessTest, ButtonsPicturesAndGridsHaveNames) {
   QStringList names;
-  for (QObject* object : std::initializer_list<QObject*>{window_->SpbOpen, window_->SpbStart, window_->SpbExit,
+  for (const TControl* object : std::initializer_list<const TControl*>{window_->SpbOpen, window_->SpbStart, window_->SpbExit,
                                                           window_->ImgHint, window_->ImgCaption, window_->ImgLogo,
                                                           window_->DGMain, window_->DGSub}) {
     names << Iface(object)->text(QAccessible::Name);
@@ -60,7 +64,7 @@ TEST_F(AccessTest, NamesSelectionAndActionFollowTheGame) {
   EXPECT_TRUE(Selected(window_->DGMain, 0));
   EXPECT_TRUE(Selected(window_->DGSub, 15)) << "piece 15's home";
   const QRect cell7 = Cell(window_->DGMain, 7)->rect();  // pieces of 40 x 40
-  EXPECT_EQ(cell7, QRect(window_->DGMain->viewport()->mapToGlobal(QPoint(80, 40)), QSize(40, 40)));
+  EXPECT_EQ(cell7, QRect(static_cast<QAbstractScrollArea*>(WidgetOf(*window_->DGMain))->viewport()->mapToGlobal(QPoint(80, 40)), QSize(40, 40)));
   EXPECT_EQ(Iface(window_->DGMain)->childAt(cell7.center().x(), cell7.center().y()), Cell(window_->DGMain, 7));
   testdriver::PressKey(window_->DGMain, VK_RIGHT);
   EXPECT_TRUE(Selected(window_->DGMain, 1) && !Selected(window_->DGMain, 0));
@@ -115,9 +119,9 @@ TEST_F(AccessTest, AGameFromTheKeysIsHeardToTheEnd) {
   testdriver::PressKey(board, VK_DOWN);
   EXPECT_EQ(Cell(board, 8)->text(QAccessible::Description), "");
   testdriver::PressKey(board, VK_UP);
-  QTest::keyPress(board, Qt::Key_Return);
+  QTest::keyPress(WidgetOf(*board), Qt::Key_Return);
   QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
-  QCoreApplication::sendEvent(board, &held);
+  QCoreApplication::sendEvent(WidgetOf(*board), &held);
   EXPECT_EQ(View().Game().PieceMap[2], 8) << "one slide back, not two";
 
   const auto slides = testsupport::SolveBoard(View().Game().PieceMap, View().Game().BlankPiece);

@@ -1,0 +1,26 @@
+// widgets_qt.h: the image's peer, which the accessibility bridge names as
+// a graphic.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "classlib/image.h"
+#include "classlib/qt/peers.h"
+
+namespace classlib {
+
+class ImageWidget : public QtPeer<QWidget> {
+ public:
+  ImageWidget(TImage& image, QWidget* parent);
+  void Invalidate() override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  TImage& image_;
+  QImage picture_;  // the image's picture, as Qt paints it
+};
+
+}  // namespace classlib
