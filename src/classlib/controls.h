@@ -50,7 +50,6 @@ class TControl : public TComponent {
   // Position and size in the parent's client coordinates.
   void SetBounds(int left, int top, int width, int height);
 
-  TAlign Align() const { return align_; }
   // The parent places the control at once, and again whenever it is resized.
   void SetAlign(TAlign align);
 

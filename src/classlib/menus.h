@@ -20,7 +20,6 @@ class TMenuItem : public TObject {
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
   bool IsSeparator() const { return caption_ == "-"; }
-  const std::vector<std::unique_ptr<TMenuItem>>& Items() const { return items_; }
 
   // Adds an item to this item's submenu.
   TMenuItem* Add(const TString& caption);
@@ -47,7 +46,6 @@ class TMainMenu : public TComponent {
 
   // Adds a menu to the bar.
   TMenuItem* Add(const TString& caption);
-  const std::vector<std::unique_ptr<TMenuItem>>& Items() const { return items_; }
   TMenuPeer& Peer() const { return *peer_; }
 
  private:

@@ -1,4 +1,4 @@
-// fontfamily_test.cpp: the first installed family of a list is chosen alone.
+// fontfamily_qt_test.cpp: the first installed family of a list is chosen alone.
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>

@@ -11,12 +11,15 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPushButton>
+#include <QPainter>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTranslator>
 
 #include "classlib/application.h"
 #include "classlib/drawgrid.h"
 #include "classlib/form.h"
+#include "classlib/msgdialog.h"
 #include "classlib/qt/peers.h"
 #include "classlib/speedbutton.h"
 #include "support/driver.h"
@@ -53,6 +56,26 @@ TEST(GridWidget, RepaintPaintsTheCellsOnceAndLeavesTheHostAlone) {
   EXPECT_EQ(std::pair(cellsDrawn, viewportPaints.Paints), std::pair(25, 1));
   EXPECT_EQ(gridPaints.Paints + hostPaints.Paints, 0);
   // The counters take themselves off the widgets as they are destroyed.
+}
+
+// A message box's icon is the style's own for its kind.
+TEST(ImageWidget, ShowsTheStylesIconForTheBoxKind) {
+  for (auto [type, icon] : {std::pair{TMsgDlgType::mtInformation, QStyle::SP_MessageBoxInformation},
+                            {TMsgDlgType::mtWarning, QStyle::SP_MessageBoxWarning},
+                            {TMsgDlgType::mtError, QStyle::SP_MessageBoxCritical}}) {
+    const std::unique_ptr<TMessageForm> box = CreateMessageDialog("x", type);
+    QWidget* shown = nullptr;
+    for (TControl* control : box->Controls()) {
+      if (dynamic_cast<TImage*>(control) != nullptr) shown = WidgetOf(*control);
+    }
+    ASSERT_NE(shown, nullptr);
+    QImage expected(32, 32, QImage::Format_ARGB32_Premultiplied);
+    expected.fill(shown->palette().color(QPalette::Window));
+    QPainter(&expected).drawPixmap(0, 0, shown->style()->standardIcon(icon).pixmap(32, 32));
+    EXPECT_EQ(shown->grab().toImage().convertToFormat(QImage::Format_RGB32),
+              expected.convertToFormat(QImage::Format_RGB32))
+        << static_cast<int>(type);
+  }
 }
 
 TEST(SpeedButtonWidget, TakesNoFocus) {

@@ -1,4 +1,4 @@
-// resources_test.cpp: the embedded pictures load, have their sizes, and keep
+// resources_qt_test.cpp: the embedded pictures load, have their sizes, and keep
 // the colour rules the controls that show them rely on.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-// tstring_test.cpp: the class library's strings substitute "%n" as the
+// tstring_qt_test.cpp: the class library's strings substitute "%n" as the
 // sentences need, and as Qt's strings do.
 #include <gtest/gtest.h>
 
