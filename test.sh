@@ -4,6 +4,8 @@
 # AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer (build-asan/).
 # Then the picture loader runs under the fuzzer: the committed regression
 # inputs and the generated corpus, then 15000 runs from a fixed seed (build-fuzz/).
+# Last, the Windows build (build-win/), cross-compiled with MinGW-w64, whose
+# tests run under Wine on a private X server.
 set -euo pipefail
 cd "$(dirname "$0")"
 started=$SECONDS
@@ -47,9 +49,14 @@ if ! fuzz/run.sh check; then
   failed+=(fuzz)
 fi
 
+unset ASAN_OPTIONS UBSAN_OPTIONS
+if ! tests/windows/build_and_test.sh build-win; then
+  failed+=(build-win)
+fi
+
 elapsed=$((SECONDS - started))
 if [ "${#failed[@]}" -ne 0 ]; then
   echo "test.sh: FAILED in ${failed[*]} (${elapsed} s)"
   exit 1
 fi
-echo "test.sh: all tests passed in build and build-asan, fuzzer clean (${elapsed} s)"
+echo "test.sh: all tests passed in build, build-asan and build-win, fuzzer clean (${elapsed} s)"

@@ -6,7 +6,11 @@
 namespace shell {
 
 std::string InstanceLockName() {
+#if defined(_WIN32)
+  return std::string(kInstanceMutexName);
+#else
   return "tessra-" + std::string(kInstanceMutexName);
+#endif
 }
 
 InstanceGuard::InstanceGuard(std::string folder) : lock_(std::move(folder)) {}

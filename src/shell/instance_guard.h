@@ -13,8 +13,9 @@ namespace shell {
 inline constexpr std::string_view kInstanceMutexName =
     "{3F6A2C10-5B7D-11D6-A4E2-6D0B19C45A83}";
 
-// The lock's file name without ".lock". The program name in front keeps the
-// file recognisable in a runtime folder shared with other programs.
+// The lock's name: on Windows the mutex's, the GUID alone; elsewhere the
+// file's without ".lock", the program name in front keeping the file
+// recognisable in a runtime folder shared with other programs.
 std::string InstanceLockName();
 
 class InstanceGuard {

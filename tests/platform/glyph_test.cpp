@@ -1,11 +1,8 @@
-// glyph_test.cpp: masked glyphs, their disabled form, and the QImage edge.
+// glyph_test.cpp: masked glyphs and their disabled form.
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include <QImage>
-
-#include "classlib/qt/qimage_bridge.h"
 #include "platform/raster.h"
 #include "support/image_compare.h"
 
@@ -53,17 +50,6 @@ TEST(DisabledGlyph, GreyShapeOverWhiteCopyOffsetByOne) {
   Surface s(4, 4, Rgb(192, 192, 192));
   platform::DrawMasked(s, 0, 0, disabled);
   EXPECT_TRUE(SameImage("disabled", s, FromArt({"GG..", ".GW.", "..W.", "...."}, kLegend)));
-}
-
-// Pictures from resources come in any format, indexed ones included.
-TEST(QImageBridge, RoundTripKeepsEveryPixel) {
-  const Surface s = FromArt({"KYB", "tGr"}, kLegend);
-  const QImage image = classlib::ToQImage(s);
-  EXPECT_TRUE(SameImage("bridge", classlib::SurfaceFromQImage(image), s));
-  EXPECT_TRUE(SameImage("bridge-indexed",
-                        classlib::SurfaceFromQImage(image.convertToFormat(QImage::Format_Indexed8)), s));
-  EXPECT_TRUE(classlib::SurfaceFromQImage(QImage()).IsEmpty());
-  EXPECT_TRUE(classlib::ToQImage(Surface()).isNull());
 }
 
 }  // namespace

@@ -1,13 +1,11 @@
 // image_compare.cpp: exact surface comparison for pixel tests.
 #include "support/image_compare.h"
 
-#include "classlib/qt/qimage_bridge.h"
-
-#include <QDir>
-#include <QImage>
-#include <QPixmap>
-#include <QWidget>
+#include <cstdio>
+#include <filesystem>
 #include <map>
+
+#include "support/bmp_bytes.h"
 
 namespace testsupport {
 
@@ -35,12 +33,23 @@ platform::Surface Numbered(int w, int h) {
   return s;
 }
 
-std::string SavePng(const std::string& name, const platform::Surface& surface) {
-  QDir().mkpath(TESSRA_TEST_OUTPUT_DIR);
-  const std::string path = std::string(TESSRA_TEST_OUTPUT_DIR) + "/" + name + ".png";
-  QImage(surface.Bits(), surface.Width(), surface.Height(), surface.BytesPerLine(),
-         QImage::Format_RGB32)
-      .save(QString::fromStdString(path), "PNG");
+std::string SavePicture(const std::string& name, const platform::Surface& surface) {
+  std::filesystem::create_directories(TESSRA_TEST_OUTPUT_DIR);
+  const std::string path = std::string(TESSRA_TEST_OUTPUT_DIR) + "/" + name + ".bmp";
+  // 24 bits a pixel, bottom row first, rows padded to four bytes.
+  BmpSpec file;
+  file.Width = surface.Width();
+  file.Height = surface.Height();
+  const int padding = (4 - surface.Width() * 3 % 4) % 4;
+  for (int y = surface.Height() - 1; y >= 0; --y) {
+    for (int x = 0; x < surface.Width(); ++x) {
+      const platform::Color c = surface.Pixel(x, y);
+      file.Pixels.insert(file.Pixels.end(), {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8),
+                                             static_cast<std::uint8_t>(c >> 16)});
+    }
+    file.Pixels.insert(file.Pixels.end(), static_cast<std::size_t>(padding), 0);
+  }
+  WriteFile(path, file.Build());
   return path;
 }
 
@@ -50,8 +59,8 @@ std::string SavePng(const std::string& name, const platform::Surface& surface) {
   const bool sameSize =
       actual.Width() == expected.Width() && actual.Height() == expected.Height();
   if (sameSize && actual == expected) return ::testing::AssertionSuccess();
-  SavePng(name + "-actual", actual);
-  SavePng(name + "-expected", expected);
+  SavePicture(name + "-actual", actual);
+  SavePicture(name + "-expected", expected);
   auto failure = ::testing::AssertionFailure() << name << ": ";
   if (!sameSize) {
     return failure << "size " << actual.Width() << "x" << actual.Height() << ", expected "
@@ -71,7 +80,7 @@ std::string SavePng(const std::string& name, const platform::Surface& surface) {
   std::snprintf(colours, sizeof colours, "#%06X, expected #%06X", actual.Pixel(x, y) & 0xFFFFFFu,
                 expected.Pixel(x, y) & 0xFFFFFFu);
   return failure << "first difference at (" << x << ", " << y << "): " << colours
-                 << " (pictures beside " << SavePng(name + "-diff", diff) << ")";
+                 << " (pictures beside " << SavePicture(name + "-diff", diff) << ")";
 }
 
 platform::Surface Crop(const platform::Surface& s, int x, int y, int w, int h) {

@@ -20,8 +20,8 @@ platform::Surface FromArt(std::initializer_list<std::string_view> rows,
 platform::Surface Numbered(int w, int h);
 
 // Passes when both surfaces have the same size and pixels. Otherwise names the
-// first differing pixel and writes NAME-actual.png, NAME-expected.png and
-// NAME-diff.png into the test output folder.
+// first differing pixel and writes NAME-actual.bmp, NAME-expected.bmp and
+// NAME-diff.bmp into the test output folder.
 ::testing::AssertionResult SameImage(const std::string& name,
                                      const platform::Surface& actual,
                                      const platform::Surface& expected);
@@ -30,7 +30,7 @@ platform::Surface Numbered(int w, int h);
 // does not go through the block transfers under test.
 platform::Surface Crop(const platform::Surface& s, int x, int y, int w, int h);
 
-// Writes the surface as a PNG into the test output folder; returns the path.
-std::string SavePng(const std::string& name, const platform::Surface& surface);
+// Writes the surface as a BMP file into the test output folder; returns the path.
+std::string SavePicture(const std::string& name, const platform::Surface& surface);
 
 }  // namespace testsupport
