@@ -60,6 +60,8 @@ class TControl : public TComponent {
   bool Visible() const { return Peer().Visible(); }
 
   TControlPeer& Peer() const { return *peer_; }
+  // False only while the control is being made.
+  bool HasPeer() const { return peer_ != nullptr; }
 
  protected:
   // Windowed controls and those painted by their parent alike are made

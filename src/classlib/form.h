@@ -72,13 +72,15 @@ class TForm : public TWinControl {
 
   TFormPeer& FormPeer() const { return static_cast<TFormPeer&>(Peer()); }
 
- protected:
   // Dispatches a message sent to the form; forms override it to take
   // messages of their own and call it for the rest. The default handling of
   // a minimise command hands it to the application's message hook, so that
   // minimising any window minimises the whole program where the program
-  // asks for that; otherwise the window stays minimised on its own.
+  // asks for that; otherwise the window stays minimised on its own. A
+  // result left at 0 lets the window system's own handling go on.
   virtual void Dispatch(TMessage& message);
+
+ protected:
   // Runs OnDestroy once; the destructors of derived forms call it first, while
   // their components still exist.
   void DoDestroy();

@@ -25,10 +25,22 @@ struct TMessage {
 using TWndMethod = std::function<void(TMessage&)>;
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
+// Where the Windows headers came first, their own macros of the same names
+// and values stand in for these.
+#ifndef WM_PAINT
 inline constexpr std::uint32_t WM_PAINT = 0x000F;
+#endif
+#ifndef WM_ERASEBKGND
 inline constexpr std::uint32_t WM_ERASEBKGND = 0x0014;
+#endif
+#ifndef WM_SYSCOMMAND
 inline constexpr std::uint32_t WM_SYSCOMMAND = 0x0112;
+#endif
+#ifndef SC_MINIMIZE
 inline constexpr std::intptr_t SC_MINIMIZE = 0xF020;
+#endif
+#ifndef SC_RESTORE
 inline constexpr std::intptr_t SC_RESTORE = 0xF120;
+#endif
 
 }  // namespace classlib

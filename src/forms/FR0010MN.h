@@ -90,7 +90,6 @@ class TFrmFR0010MN : public classlib::TForm {
   void MainGridWndProc(classlib::TMessage& Message);
   void SubGridWndProc(classlib::TMessage& Message);
 
- protected:
   void Dispatch(classlib::TMessage& message) override;
 
  private:

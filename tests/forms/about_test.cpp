@@ -61,9 +61,9 @@ TEST_F(AboutTest, ShowsAFreshCentredBoxEachTime) {
   window_->SetClientSize(100, 80);
   window_->SetLeft(-300);
   window_->SetTop(50);
-  const TRect small = OpenAbout().Frame;
-  expectCentred(small);
-  EXPECT_LT(small.Left, window_->Left());
+  const TRect narrow = OpenAbout().Frame;
+  expectCentred(narrow);
+  EXPECT_LT(narrow.Left, window_->Left());
 }
 
 TEST_F(AboutTest, EnterClosesTheBoxAndEscapeDoesNot) {
@@ -91,11 +91,11 @@ TEST_F(MainWindowTest, MinimisingMinimisesEveryWindowAndRestoreBringsThemBack) {
 }
 
 TEST_F(MainWindowTest, SystemCommandsAreMatchedExactly) {
-  TMessage near{WM_SYSCOMMAND, SC_MINIMIZE + 1, 0, 0};
-  window_->WMSysCommand(near);
+  TMessage nearby{WM_SYSCOMMAND, SC_MINIMIZE + 1, 0, 0};
+  window_->WMSysCommand(nearby);
   EXPECT_FALSE(testdriver::IsMinimized(window_));
   bool handled = false;
-  window_->AppMessage(near, handled);
+  window_->AppMessage(nearby, handled);
   EXPECT_FALSE(handled);
   TMessage minimize{WM_SYSCOMMAND, SC_MINIMIZE, 0, 0};
   window_->WMSysCommand(minimize);

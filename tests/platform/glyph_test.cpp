@@ -32,9 +32,9 @@ TEST(DrawMasked, OnlyOpaquePixelsChangeTheTarget) {
   platform::DrawMasked(c, 2, 2, glyph);
   platform::DrawMasked(c, -3, -2, glyph);
   // Positions at the ends of int clip the glyph away instead of wrapping.
-  for (const int far : {INT_MIN, INT_MIN + 1, INT_MAX}) {
-    platform::DrawMasked(c, far, 0, glyph);
-    platform::DrawMasked(c, 0, far, glyph);
+  for (const int distant : {INT_MIN, INT_MIN + 1, INT_MAX}) {
+    platform::DrawMasked(c, distant, 0, glyph);
+    platform::DrawMasked(c, 0, distant, glyph);
   }
   EXPECT_TRUE(SameImage("masked-clip", c, FromArt({"KY", "Br"}, kLegend)));
 }

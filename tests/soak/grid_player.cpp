@@ -112,11 +112,11 @@ std::string GridPlayer::DoubleClickBlank() {
 
 std::string GridPlayer::DoubleClickFar() {
   const int blank = BlankCell();
-  std::vector<int> far;
+  std::vector<int> distant;
   for (int cell = 0; cell < kCells; ++cell) {
-    if (cell != blank && !Adjacent(cell, blank)) far.push_back(cell);
+    if (cell != blank && !Adjacent(cell, blank)) distant.push_back(cell);
   }
-  const int cell = far[std::uniform_int_distribution<std::size_t>(0, far.size() - 1)(random_)];
+  const int cell = distant[std::uniform_int_distribution<std::size_t>(0, distant.size() - 1)(random_)];
   DoubleClick(cell);
   if (SelectedCell() != cell) return "a click did not select " + CellText(cell);
   return Check("a double-click away from the blank");
