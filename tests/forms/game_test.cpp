@@ -3,7 +3,6 @@
 
 #include "forms/mainwindow_fixture.h"
 #include "support/driver.h"
-#include "classlib/qt/qimage_bridge.h"
 #include "support/image_compare.h"
 
 using namespace classlib;
@@ -30,7 +29,7 @@ class GameTest : public MainWindowTest {
   std::pair<int, int> Selected() const { return {window_->DGMain->Col(), window_->DGMain->Row()}; }
   std::pair<int, int> Marked() const { return {window_->DGSub->Col(), window_->DGSub->Row()}; }
 
-  const QImage picture_ = PatternPicture(200, 200);
+  const platform::Surface picture_ = PatternPicture(200, 200);
 };
 
 TEST_F(GameTest, StartDealsFromTheClockAndSelectsTheTopRow) {
@@ -91,14 +90,12 @@ TEST_F(GameTest, TheLastSlideEndsTheGameSilently) {
   ClickCell(2, 2);
   DoubleClickCell(2, 2);
   EXPECT_FALSE(View().Game().Playing);
-  EXPECT_TRUE(boxTexts_.isEmpty());
+  EXPECT_TRUE(boxTexts_.empty());
   // The board shows the whole picture again, the missing piece included.
   const int pw = View().PieceWidth(), ph = View().PieceHeight();
   for (int cell : {0, 12, 13, 24}) {
-    const QImage expected = picture_.copy((cell % 5) * pw, (cell / 5) * ph, pw, ph);
-    EXPECT_TRUE(testsupport::SameImage(
-        "complete-cell-" + std::to_string(cell), BoardCellPixels(cell % 5, cell / 5),
-        classlib::SurfaceFromQImage(expected)));
+    EXPECT_TRUE(testsupport::SameImage("complete-cell-" + std::to_string(cell), BoardCellPixels(cell % 5, cell / 5),
+                                       testsupport::Crop(picture_, (cell % 5) * pw, (cell / 5) * ph, pw, ph)));
   }
   // Double-clicks now do nothing, while cells can still be selected.
   DoubleClickCell(1, 2);
@@ -117,12 +114,12 @@ TEST_F(GameTest, CancelledOpenLeavesTheGameRunning) {
 }
 
 TEST_F(GameTest, FailedOpenAfterAGoodOneDisablesStartAndShowsSilver) {
-  const QString small = WriteBmp(dir_, "small.bmp", PatternPicture(119, 500));
+  const std::string narrow = WriteBmp(dir_, "small.bmp", PatternPicture(119, 500));
   ExpectBox();
-  Open(small);
-  ASSERT_EQ(boxTexts_.size(), 1);
-  EXPECT_EQ(boxTexts_[0], QStringLiteral("120 × 120 [Pixel] 以上のビットマップを指定してください。"));
-  EXPECT_EQ(boxCaptions_[0], QStringLiteral("Tessra"));
+  Open(narrow);
+  ASSERT_EQ(boxTexts_.size(), 1u);
+  EXPECT_EQ(boxTexts_[0], "120 × 120 [Pixel] 以上のビットマップを指定してください。");
+  EXPECT_EQ(boxCaptions_[0], "Tessra");
   EXPECT_EQ(std::tuple(View().PictureReady(), View().Game().Playing, window_->SpbStart->Enabled(),
                        window_->MnuStart->Enabled()),
             std::tuple(false, false, false, false));

@@ -3,7 +3,6 @@
 #include <tuple>
 
 #include "classlib/modal.h"
-#include "classlib/qt/qstring.h"
 #include "forms/mainwindow_fixture.h"
 #include "support/driver.h"
 
@@ -92,7 +91,7 @@ TEST_F(MainWindowTest, MenuItemsAndButtonsShareTheirCommands) {
   SetNextModalAnswer(std::nullopt);
   testdriver::Click(window_->SpbOpen);
   EXPECT_FALSE(View().PictureReady());
-  SetNextModalAnswer(classlib::FromQString(WriteBmp(dir_, "a.bmp", PatternPicture(200, 200))));
+  SetNextModalAnswer(TFileAnswer(TString(WriteBmp(dir_, "a.bmp", PatternPicture(200, 200)))));
   testdriver::Choose(window_->MnuOpen);
   ASSERT_TRUE(window_->MnuStart->Enabled());
   View().SetClock([] { return std::int64_t{1}; });

@@ -1,12 +1,10 @@
 // mainwindow_fixture.cpp: the main window under test.
 #include "forms/mainwindow_fixture.h"
-#include "classlib/qt/qstring.h"
-
-#include <QImageWriter>
 
 #include "classlib/application.h"
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
+#include "support/bmp_bytes.h"
 #include "support/driver.h"
 #include "support/image_compare.h"
 #include "support/message_box.h"
@@ -15,21 +13,19 @@ using namespace classlib;
 
 namespace formtest {
 
-QImage PatternPicture(int width, int height) {
-  QImage picture(width, height, QImage::Format_RGB32);
+platform::Surface PatternPicture(int width, int height) {
+  platform::Surface picture(width, height);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      picture.setPixel(x, y, qRgb((x * 7) & 0xFF, (y * 5) & 0xFF, ((x + y) * 3) & 0xFF));
+      picture.SetPixel(x, y, platform::Rgb((x * 7) & 0xFF, (y * 5) & 0xFF, ((x + y) * 3) & 0xFF));
     }
   }
   return picture;
 }
 
-QString WriteBmp(const QTemporaryDir& dir, const QString& name, const QImage& picture) {
-  const QString path = dir.filePath(name);
-  QImageWriter writer(path, "bmp");
-  EXPECT_TRUE(writer.write(picture.convertToFormat(QImage::Format_RGB888)))
-      << writer.errorString().toStdString();
+std::string WriteBmp(const testsupport::TempDir& dir, const std::string& name, const platform::Surface& picture) {
+  const std::string path = dir.FilePath(name);
+  testsupport::WriteFile(testsupport::Utf8Path(path), testsupport::Bmp24(picture).Build());
   return path;
 }
 
@@ -38,9 +34,9 @@ void MainWindowTest::SetUp() {
   // A box no test asked for is recorded, so that the test fails, and closed
   // at once rather than left waiting for a player.
   SetUnansweredModal([this](TForm* box) {
-    const QString text = ToQString(testsupport::ReadBox(box).Text);
-    ADD_FAILURE() << "a box no test expected: " << text.toStdString();
-    boxTexts_ << text;
+    const std::string text = testsupport::ReadBox(box).Text.Utf8();
+    ADD_FAILURE() << "a box no test expected: " << text;
+    boxTexts_.push_back(text);
     return mrCancel;
   });
   Application->SetTitle("Tessra");
@@ -63,25 +59,25 @@ void MainWindowTest::Recreate() {
 void MainWindowTest::ExpectBox() {
   SetNextModalAnswer([this](TForm* box) {
     const testsupport::BoxShown shown = testsupport::ReadBox(box);
-    boxTexts_ << ToQString(shown.Text);
-    boxCaptions_ << ToQString(box->Caption());
+    boxTexts_.push_back(shown.Text.Utf8());
+    boxCaptions_.push_back(box->Caption().Utf8());
     boxTypes_.push_back(shown.Type);
     return mrOk;
   });
 }
 
-void MainWindowTest::Open(const QString& path) {
-  SetNextModalAnswer(classlib::FromQString(path));
+void MainWindowTest::Open(const std::string& path) {
+  SetNextModalAnswer(TFileAnswer(TString(path)));
   window_->MnuOpenClick(window_->SpbOpen);
 }
 
-void MainWindowTest::OpenRecorded(const QString& path) {
+void MainWindowTest::OpenRecorded(const std::string& path) {
   boxTexts_.clear();
   boxCaptions_.clear();
   boxTypes_.clear();
   ExpectBox();
   Open(path);
-  if (boxTexts_.isEmpty()) ClearModalAnswers();
+  if (boxTexts_.empty()) ClearModalAnswers();
 }
 
 void MainWindowTest::Start(std::int64_t seconds) {
@@ -98,8 +94,8 @@ void MainWindowTest::DoubleClickCell(int col, int row) {
 void MainWindowTest::ExpectRefusedAndUsable() {
   EXPECT_FALSE(View().PictureReady());
   EXPECT_FALSE(window_->SpbStart->Enabled());
-  OpenRecorded(WriteBmp(dir_, QStringLiteral("usable.bmp"), PatternPicture(200, 150)));
-  ASSERT_TRUE(boxTexts_.isEmpty()) << boxTexts_[0].toStdString();
+  OpenRecorded(WriteBmp(dir_, "usable.bmp", PatternPicture(200, 150)));
+  ASSERT_TRUE(boxTexts_.empty()) << boxTexts_[0];
   ASSERT_TRUE(View().PictureReady() && window_->SpbStart->Enabled());
   Start(5);
   EXPECT_TRUE(View().Game().Playing);

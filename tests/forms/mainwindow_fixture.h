@@ -4,23 +4,23 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QStringList>
-#include <QTemporaryDir>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
 #include "forms/FR0010MN.h"
+#include "support/tempdir.h"
 
 namespace formtest {
 
 // A picture whose every pixel is different enough to tell pieces apart.
-QImage PatternPicture(int width, int height);
+platform::Surface PatternPicture(int width, int height);
 
 // Writes a picture as a 24-bit BMP file into `dir` and returns its path.
-QString WriteBmp(const QTemporaryDir& dir, const QString& name, const QImage& picture);
+// The path is in UTF-8.
+std::string WriteBmp(const testsupport::TempDir& dir, const std::string& name, const platform::Surface& picture);
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -33,10 +33,10 @@ class MainWindowTest : public ::testing::Test {
   // caption and type.
   void ExpectBox();
   // Opens `path` through the Open command with the dialog answered.
-  void Open(const QString& path);
+  void Open(const std::string& path);
   // Opens `path` with any box answered and recorded in the lists below,
   // which start empty.
-  void OpenRecorded(const QString& path);
+  void OpenRecorded(const std::string& path);
   // Deals with the clock fixed at `seconds`.
   void Start(std::int64_t seconds);
   // Clicks the board cell (col, row) with the left button.
@@ -56,10 +56,10 @@ class MainWindowTest : public ::testing::Test {
   // The window's state, for what its widgets do not show.
   TFrmFR0010MNView View() const { return TFrmFR0010MNView(window_); }
 
-  QTemporaryDir dir_;
+  testsupport::TempDir dir_;
   TFrmFR0010MN* window_ = nullptr;
-  QStringList boxTexts_;
-  QStringList boxCaptions_;
+  std::vector<std::string> boxTexts_;  // in UTF-8
+  std::vector<std::string> boxCaptions_;
   std::vector<classlib::TMsgDlgType> boxTypes_;
 };
 

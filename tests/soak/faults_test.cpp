@@ -8,7 +8,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include <QFile>
+#include <filesystem>
 #include <functional>
 
 #include "classlib/msgdialog.h"
@@ -63,7 +63,7 @@ class FaultsTest : public formtest::MainWindowTest {
 // Every allocation an open makes is failed in turn: each failure ends in one
 // warning with the allocation's own text and a window that still works.
 TEST_F(FaultsTest, AnOpenSurvivesABitmapFailureAtEachAllocation) {
-  const QString picture = formtest::WriteBmp(dir_, "p.bmp", formtest::PatternPicture(200, 150));
+  const std::string picture = formtest::WriteBmp(dir_, "p.bmp", formtest::PatternPicture(200, 150));
   int failAt = 1;
   int pictureFailures = 0;
   for (;; ++failAt) {
@@ -75,18 +75,18 @@ TEST_F(FaultsTest, AnOpenSurvivesABitmapFailureAtEachAllocation) {
       OpenRecorded(picture);
     }
     if (calls < failAt) {
-      EXPECT_TRUE(boxTexts_.isEmpty()) << "a box came up on an open without faults";
+      EXPECT_TRUE(boxTexts_.empty()) << "a box came up on an open without faults";
       EXPECT_TRUE(View().PictureReady());
       break;
     }
-    ASSERT_EQ(boxTexts_.size(), 1);
+    ASSERT_EQ(boxTexts_.size(), 1u);
     // The picture's own memory is told as the file's; the other bitmaps by size.
-    if (boxTexts_[0].startsWith(QStringLiteral("「p.bmp」"))) {
-      EXPECT_EQ(boxTexts_[0], QStringLiteral("「p.bmp」を読み込むためのメモリーが足りません。"));
+    if (boxTexts_[0].starts_with("「p.bmp」")) {
+      EXPECT_EQ(boxTexts_[0], "「p.bmp」を読み込むためのメモリーが足りません。");
       ++pictureFailures;
     } else {
-      EXPECT_TRUE(boxTexts_[0].startsWith(QStringLiteral("ビットマップ ("))) << boxTexts_[0].toStdString();
-      EXPECT_TRUE(boxTexts_[0].endsWith(QStringLiteral("メモリが足りません。")));
+      EXPECT_TRUE(boxTexts_[0].starts_with("ビットマップ (")) << boxTexts_[0];
+      EXPECT_TRUE(boxTexts_[0].ends_with("メモリが足りません。"));
     }
     EXPECT_EQ(boxTypes_[0], TMsgDlgType::mtWarning);
     ExpectRefusedButUsable();
@@ -101,29 +101,29 @@ TEST_F(FaultsTest, AnOpenSurvivesABitmapFailureAtEachAllocation) {
 // the player is told.
 struct Vanishing {
   const char* Name;
-  std::function<void(const QString& path)> Act;
-  QString Message;  // %1: the file's name
+  std::function<void(const std::string& path)> Act;
+  const char* Message;  // %1: the file's name
 };
 
 TEST_F(FaultsTest, APictureChangedBetweenTheDialogAndTheLoadIsRefusedCleanly) {
   const Vanishing cases[] = {
-      {"deleted", [](const QString& p) { QFile::remove(p); },
-       QStringLiteral("「%1」を開けません。ファイルが見つかりません。")},
-      {"locked", [](const QString& p) { ::chmod(QFile::encodeName(p).constData(), 0); },
-       QStringLiteral("「%1」を開けません。読み取りの権限がありません。")},
-      {"emptied", [](const QString& p) { QFile::resize(p, 0); },
-       QStringLiteral("「%1」は空のファイルです。")},
-      {"cut", [](const QString& p) { QFile::resize(p, 100); },
-       QStringLiteral("「%1」のピクセルデータが途中で切れています。")},
-      {"folder", [](const QString& p) { QFile::remove(p); ::mkdir(QFile::encodeName(p).constData(), 0700); },
-       QStringLiteral("「%1」はフォルダーなので開けません。")},
-      {"pipe", [](const QString& p) { QFile::remove(p); ::mkfifo(QFile::encodeName(p).constData(), 0600); },
-       QStringLiteral("「%1」は通常のファイルではないので開けません。")},
+      {"deleted", [](const std::string& p) { std::filesystem::remove(p); },
+       "「%1」を開けません。ファイルが見つかりません。"},
+      {"locked", [](const std::string& p) { ::chmod(p.c_str(), 0); },
+       "「%1」を開けません。読み取りの権限がありません。"},
+      {"emptied", [](const std::string& p) { std::filesystem::resize_file(p, 0); },
+       "「%1」は空のファイルです。"},
+      {"cut", [](const std::string& p) { std::filesystem::resize_file(p, 100); },
+       "「%1」のピクセルデータが途中で切れています。"},
+      {"folder", [](const std::string& p) { std::filesystem::remove(p); ::mkdir(p.c_str(), 0700); },
+       "「%1」はフォルダーなので開けません。"},
+      {"pipe", [](const std::string& p) { std::filesystem::remove(p); ::mkfifo(p.c_str(), 0600); },
+       "「%1」は通常のファイルではないので開けません。"},
   };
   for (const Vanishing& c : cases) {
     SCOPED_TRACE(c.Name);
-    const QString name = QString::fromLatin1(c.Name) + QStringLiteral(".bmp");
-    const QString path = formtest::WriteBmp(dir_, name, formtest::PatternPicture(150, 150));
+    const std::string name = std::string(c.Name) + ".bmp";
+    const std::string path = formtest::WriteBmp(dir_, name, formtest::PatternPicture(150, 150));
     // The first pixels the load asks for come after the dialog has answered
     // and before the file is opened.
     bool acted = false;
@@ -134,15 +134,15 @@ TEST_F(FaultsTest, APictureChangedBetweenTheDialogAndTheLoadIsRefusedCleanly) {
         return false;
       });
       WithoutReadOverride noOverride;
-      if (!noOverride.Active() && QString::fromLatin1(c.Name) == QStringLiteral("locked")) {
+      if (!noOverride.Active() && std::string(c.Name) == "locked") {
         ADD_FAILURE() << "cannot take away root's read override here";
         continue;
       }
       OpenRecorded(path);
     }
     EXPECT_TRUE(acted);
-    ASSERT_EQ(boxTexts_.size(), 1);
-    EXPECT_EQ(boxTexts_[0], c.Message.arg(name));
+    ASSERT_EQ(boxTexts_.size(), 1u);
+    EXPECT_EQ(boxTexts_[0], classlib::TString(c.Message).Arg(classlib::TString(name)).Utf8());
     EXPECT_EQ(boxTypes_[0], TMsgDlgType::mtWarning);
     ExpectRefusedButUsable();
   }

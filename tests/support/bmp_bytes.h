@@ -14,6 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/raster.h"
+#include "platform/surface.h"
+
 
 namespace testsupport {
 
@@ -69,6 +72,45 @@ struct BmpSpec {
     return file;
   }
 };
+
+// A 24-bit picture of the surface's pixels, bottom row first, rows padded
+// to four bytes.
+inline BmpSpec Bmp24(const platform::Surface& surface) {
+  BmpSpec file;
+  file.Width = surface.Width();
+  file.Height = surface.Height();
+  file.Pixels.clear();
+  const int padding = (4 - surface.Width() * 3 % 4) % 4;
+  for (int y = surface.Height() - 1; y >= 0; --y) {
+    for (int x = 0; x < surface.Width(); ++x) {
+      const platform::Color c = surface.Pixel(x, y);
+      file.Pixels.insert(file.Pixels.end(), {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8),
+                                             static_cast<std::uint8_t>(c >> 16)});
+    }
+    file.Pixels.insert(file.Pixels.end(), static_cast<std::size_t>(padding), 0);
+  }
+  return file;
+}
+
+// A binary PPM file (P6, 8 bits a channel) as a surface; empty when it is
+// none.
+inline platform::Surface ReadPpm(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string magic;
+  int width = 0, height = 0, maximum = 0;
+  in >> magic >> width >> height >> maximum;
+  in.get();
+  if (!in || magic != "P6" || maximum != 255 || width <= 0 || height <= 0) return {};
+  platform::Surface s(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      unsigned char rgb[3] = {};
+      in.read(reinterpret_cast<char*>(rgb), 3);
+      s.SetPixel(x, y, platform::Rgb(rgb[0], rgb[1], rgb[2]));
+    }
+  }
+  return in ? s : platform::Surface();
+}
 
 // A w x h picture of 8-bit runs: `stream` as its pixels, `colours` black
 // palette entries.

@@ -36,19 +36,7 @@ platform::Surface Numbered(int w, int h) {
 std::string SavePicture(const std::string& name, const platform::Surface& surface) {
   std::filesystem::create_directories(TESSRA_TEST_OUTPUT_DIR);
   const std::string path = std::string(TESSRA_TEST_OUTPUT_DIR) + "/" + name + ".bmp";
-  // 24 bits a pixel, bottom row first, rows padded to four bytes.
-  BmpSpec file;
-  file.Width = surface.Width();
-  file.Height = surface.Height();
-  const int padding = (4 - surface.Width() * 3 % 4) % 4;
-  for (int y = surface.Height() - 1; y >= 0; --y) {
-    for (int x = 0; x < surface.Width(); ++x) {
-      const platform::Color c = surface.Pixel(x, y);
-      file.Pixels.insert(file.Pixels.end(), {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8),
-                                             static_cast<std::uint8_t>(c >> 16)});
-    }
-    file.Pixels.insert(file.Pixels.end(), static_cast<std::size_t>(padding), 0);
-  }
+  const BmpSpec file = Bmp24(surface);
   WriteFile(path, file.Build());
   return path;
 }

@@ -134,7 +134,7 @@ TEST_F(AccessTest, AGameFromTheKeysIsHeardToTheEnd) {
   }
   EXPECT_FALSE(View().Game().Playing);
   EXPECT_TRUE(View().Game().IsComplete());
-  EXPECT_TRUE(boxTexts_.isEmpty());
+  EXPECT_TRUE(boxTexts_.empty());
   const QString whole = "完成しました。すべてのピースが正しい位置にあります。";
   EXPECT_EQ(Cell(board, board->Row() * 5 + board->Col())->text(QAccessible::Description), whole);
   EXPECT_EQ(table->text(QAccessible::Description), whole);
