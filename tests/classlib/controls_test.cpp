@@ -100,6 +100,7 @@ TEST(Application, TheExceptionReportAddsAFullStopUnderTheTitle) {
 TEST(Form, ModalLoopsEndByButtonOrByClosing) {
   TForm form(nullptr);
   auto* ok = new TButton(&form);
+  ok->SetBounds(10, 10, 75, 25);
   ok->SetModalResult(mrOk);
   testdriver::Later([ok] { testdriver::Click(ok); });
   EXPECT_EQ(form.ShowModal(), mrOk);

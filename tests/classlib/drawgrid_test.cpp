@@ -36,7 +36,8 @@ class DrawGridTest : public ::testing::Test {
       for (const Cell& cell : refused) canSelect = canSelect && cell != Cell(col, row);
     };
     grid->OnDrawCell = [this](TObject*, int col, int row, TRect rect, TGridDrawState state) {
-      EXPECT_EQ(rect, (TRect{col * 48, row * 48, col * 48 + 48, row * 48 + 48}));
+      const int x = (col - grid->LeftCol()) * 48;
+      EXPECT_EQ(rect, (TRect{x, row * 48, x + 48, row * 48 + 48}));
       cellsDrawn += 1;
       if (state.Selected) {
         EXPECT_EQ(Cell(col, row), Current());

@@ -58,17 +58,19 @@ class BoxesTest : public ::testing::Test {
 TEST_F(BoxesTest, BoxesSitCentredOverTheMainWindowWithItsCaption) {
   SeenBox info;
   Watch(info);
-  Utility.ShowInfo("情報");
+  Utility.ShowInfo("この絵は大きすぎて読み込めません");
   EXPECT_EQ(std::tuple(info.Text, info.Type, info.Caption),
-            std::tuple(TString("情報"), TMsgDlgType::mtInformation, TString("Main caption")));
-  EXPECT_EQ(info.Position, TPoint(300 + (400 - info.Size.first) / 2, 200 + (300 - info.Size.second) / 2));
+            std::tuple(TString("この絵は大きすぎて読み込めません"), TMsgDlgType::mtInformation, TString("Main caption")));
+  EXPECT_EQ(info.Position, TPoint(main_->Left() + (main_->Width() - info.Size.first) / 2,
+                                  main_->Top() + (main_->Height() - info.Size.second) / 2));
 
   // A box wider than the main window by an odd amount goes left by half the
   // difference, halved toward zero (-5 gives -2), and is not kept on screen.
-  Place(-50, 900, info.Size.first - 5, info.Size.second - 7);
+  const int frameWidth = main_->Width() - main_->ClientWidth(), frameHeight = main_->Height() - main_->ClientHeight();
+  Place(-50, 900, info.Size.first - 5 - frameWidth, info.Size.second - 7 - frameHeight);
   SeenBox error;
   Watch(error);
-  Utility.ShowError("情報");
+  Utility.ShowError("この絵は大きすぎて読み込めません");
   EXPECT_EQ(error.Type, TMsgDlgType::mtWarning);
   EXPECT_EQ(error.Position, TPoint(-50 - 2, 900 - 3));
 }

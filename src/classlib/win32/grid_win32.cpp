@@ -62,11 +62,10 @@ void GridPeer::Announce(TAccessEvent event, int cell) {
 
 void GridPeer::PaintBackground(::HDC dc, const TRect&) { ShowSurface(dc, 0, 0, grid_.CellsToShow()); }
 
-void GridPeer::PaintEdge() {
+void GridPeer::PaintEdge(::HDC dc) {
   RECT window{};
   GetWindowRect(Handle(), &window);
   const int w = window.right - window.left, h = window.bottom - window.top;
-  ::HDC dc = GetWindowDC(Handle());
   const auto fill = [dc](const TRect& b, TColor colour) {
     const RECT r{b.Left, b.Top, b.Right, b.Bottom};
     HBRUSH brush = CreateSolidBrush(ToColorRef(colour));
@@ -78,10 +77,10 @@ void GridPeer::PaintEdge() {
     const int right = w - FrameWidth(), bottom = h - FrameWidth();
     fill({right - VertBarWidth(), bottom - HorzBarHeight(), right, bottom}, kFace);
   }
-  ReleaseDC(Handle(), dc);
 }
 
-void GridPeer::Scroll(int bar, int request) {
+void GridPeer::Scroll(int bar, WPARAM wParam) {
+  const int request = LOWORD(wParam);
   const TScrollBarState& state = bar == SB_HORZ ? horz_ : vert_;
   SCROLLINFO info{};
   info.cbSize = sizeof info;
@@ -95,8 +94,8 @@ void GridPeer::Scroll(int bar, int request) {
     case SB_PAGERIGHT: position += state.Page; break;
     case SB_LEFT: position = 0; break;
     case SB_RIGHT: position = state.Max; break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: position = info.nTrackPos; break;
+    case SB_THUMBTRACK: position = info.nTrackPos; break;
+    case SB_THUMBPOSITION: position = HIWORD(wParam); break;
     default: return;
   }
   position = std::clamp(position, 0, state.Max);
@@ -122,7 +121,14 @@ LRESULT GridPeer::Message(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NCPAINT: {
       const LRESULT result = Default(msg, wParam, lParam);
-      PaintEdge();
+      ::HDC dc = GetWindowDC(Handle());
+      PaintEdge(dc);
+      ReleaseDC(Handle(), dc);
+      return result;
+    }
+    case WM_PRINT: {
+      const LRESULT result = Default(msg, wParam, lParam);
+      if ((lParam & PRF_NONCLIENT) != 0) PaintEdge(reinterpret_cast<::HDC>(wParam));
       return result;
     }
     case WM_ERASEBKGND:
@@ -151,10 +157,10 @@ LRESULT GridPeer::Message(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_HSCROLL:
-      Scroll(SB_HORZ, LOWORD(wParam));
+      Scroll(SB_HORZ, wParam);
       return 0;
     case WM_VSCROLL:
-      Scroll(SB_VERT, LOWORD(wParam));
+      Scroll(SB_VERT, wParam);
       return 0;
     case WM_MOUSEWHEEL:
       if (grid_.ScrollBars() == TScrollStyle::ssNone || !vert_.Shown) break;

@@ -25,8 +25,8 @@ class GridPeer : public Windowed<TGridPeer> {
   void PaintBackground(::HDC dc, const TRect& client) override;
 
  private:
-  void Scroll(int bar, int request);
-  void PaintEdge();
+  void Scroll(int bar, WPARAM wParam);
+  void PaintEdge(::HDC dc);
 
   TDrawGrid& grid_;
   TScrollBarState horz_;
