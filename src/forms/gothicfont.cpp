@@ -2,6 +2,7 @@
 #include "forms/gothicfont.h"
 
 classlib::TFont GothicFont(int pixelSize) {
-  return {{"ＭＳ Ｐゴシック", "IPAPGothic", "IPA Pゴシック", "Noto Sans CJK JP", "VL PGothic", "sans-serif"},
+  return {{"ＭＳ Ｐゴシック", "MS PGothic", "Meiryo UI", "Yu Gothic UI", "IPAPGothic", "IPA Pゴシック",
+           "Noto Sans CJK JP", "VL PGothic", "sans-serif"},
           pixelSize};
 }

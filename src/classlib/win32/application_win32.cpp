@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <objbase.h>
 
 #include <utility>
 #include <vector>
@@ -107,6 +108,8 @@ using namespace classlib::win32;
 
 void Initialize(int&, char**) {
   if (ApplicationHandle() != nullptr) return;
+  // Screen readers ask for the controls' accessible objects through COM.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   WNDCLASSEXW wc{};
@@ -126,6 +129,7 @@ void Finalize() {
   ApplicationHandle() = nullptr;
   for (HICON icon : Icons()) DestroyIcon(icon);
   Icons().clear();
+  CoUninitialize();
 }
 
 void RunLoop() {

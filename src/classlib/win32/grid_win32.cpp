@@ -8,6 +8,7 @@
 #include <windowsx.h>
 
 #include "classlib/bevels.h"
+#include "classlib/win32/accessible_win32.h"
 
 namespace classlib::win32 {
 namespace {
@@ -166,6 +167,9 @@ LRESULT GridPeer::Message(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (grid_.ScrollBars() == TScrollStyle::ssNone || !vert_.Shown) break;
       Scroll(SB_VERT, GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? SB_LINEUP : SB_LINEDOWN);
       return 0;
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(lParam) == OBJID_CLIENT) return AnswerGridObject(*this, wParam);
+      break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
       const LRESULT result = Default(msg, wParam, lParam);

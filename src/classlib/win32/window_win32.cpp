@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "classlib/application.h"
+#include "classlib/win32/accessible_win32.h"
 
 namespace classlib::win32 {
 namespace {
@@ -157,6 +158,16 @@ LRESULT WindowPeer::Message(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       if (GraphicPeer* g = std::exchange(captured_, nullptr)) g->MouseUp(-1, -1);
       return 0;
+    case WM_GETOBJECT:
+      // The controls this window paints are its client's children.
+      if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+        for (TControl* child : control_.Controls()) {
+          if (child->HasPeer() && dynamic_cast<GraphicPeer*>(&child->Peer()) != nullptr) {
+            return AnswerContainerObject(*this, wParam);
+          }
+        }
+      }
+      break;
     default:
       break;
   }
