@@ -103,6 +103,17 @@ TEST_F(GameTest, TheLastSlideEndsTheGameSilently) {
   EXPECT_EQ(window_->DGMain->Col(), 1);
 }
 
+// Every slide from the keys: the arrows, then Enter; the last one brings the
+// whole picture back.
+TEST_F(GameTest, AWholeGameIsPlayedHomeFromTheKeys) {
+  ASSERT_TRUE(PlayHomeByKeys());
+  EXPECT_FALSE(View().Game().Playing);
+  EXPECT_TRUE(View().Game().IsComplete());
+  EXPECT_TRUE(boxTexts_.empty());
+  const int pw = View().PieceWidth(), ph = View().PieceHeight();
+  EXPECT_TRUE(testsupport::SameImage("keys-home-cell-3", BoardCellPixels(3, 0), testsupport::Crop(picture_, 3 * pw, 0, pw, ph)));
+}
+
 TEST_F(GameTest, CancelledOpenLeavesTheGameRunning) {
   ClickCell(2, 1);
   SetNextModalAnswer(std::nullopt);

@@ -4,7 +4,11 @@
 #include "classlib/application.h"
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
+#include <deque>
+#include <map>
+
 #include "support/bmp_bytes.h"
+#include "support/board_solver.h"
 #include "support/driver.h"
 #include "support/image_compare.h"
 #include "support/message_box.h"
@@ -89,6 +93,41 @@ void MainWindowTest::ClickCell(int col, int row) { testdriver::ClickCell(window_
 
 void MainWindowTest::DoubleClickCell(int col, int row) {
   testdriver::DoubleClickCell(window_->DGMain, col, row);
+}
+
+namespace {
+
+// The arrow keys that take the selection from `from` to `to` round the
+// blank, found breadth first.
+std::vector<TKeyCode> ArrowsBetween(int from, int to, int blank) {
+  std::map<int, std::vector<TKeyCode>> paths{{from, {}}};
+  for (std::deque<int> queue{from}; !queue.empty() && !paths.count(to); queue.pop_front()) {
+    const int cell = queue.front();
+    const std::pair<TKeyCode, int> steps[] = {{VK_LEFT, cell % 5 > 0 ? cell - 1 : -1},
+                                              {VK_RIGHT, cell % 5 < 4 ? cell + 1 : -1},
+                                              {VK_UP, cell - 5}, {VK_DOWN, cell + 5}};
+    for (const auto& [key, next] : steps) {
+      if (next < 0 || next > 24 || next == blank || paths.count(next)) continue;
+      (paths[next] = paths[cell]).push_back(key);
+      queue.push_back(next);
+    }
+  }
+  return paths.at(to);
+}
+
+}  // namespace
+
+bool MainWindowTest::PlayHomeByKeys() {
+  TDrawGrid* board = window_->DGMain;
+  const auto slides = testsupport::SolveBoard(View().Game().PieceMap, View().Game().BlankPiece);
+  if (!slides) return false;
+  for (int cell : *slides) {
+    if (!View().Game().Playing) return false;
+    const int current = board->Row() * 5 + board->Col();
+    for (TKeyCode key : ArrowsBetween(current, cell, View().Game().BlankCell())) testdriver::PressKey(board, key);
+    testdriver::PressKey(board, VK_RETURN);
+  }
+  return true;
 }
 
 void MainWindowTest::ExpectRefusedAndUsable() {

@@ -46,6 +46,10 @@ class MainWindowTest : public ::testing::Test {
   // Puts the board one slide from home: the missing piece lies one cell right
   // of its home, which holds the piece that belongs there.
   void ArrangeOneSlideFromHome(int blankPiece);
+  // Plays the dealt game home from the keys alone: the arrows to each piece
+  // that a solution slides, round the blank, then Enter. False when no
+  // solution was found or the game ended early.
+  bool PlayHomeByKeys();
   // After a refusal: nothing to play, and a good picture still loads and deals.
   void ExpectRefusedAndUsable();
 

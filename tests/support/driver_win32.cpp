@@ -70,13 +70,7 @@ void Pump(HWND dialog = nullptr) {
 platform::Surface Rendered(int w, int h, const std::function<void(::HDC)>& paint, const TRect& part) {
   platform::Surface s(part.Width(), part.Height());
   if (w <= 0 || h <= 0 || part.IsEmpty()) return s;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = classlib::win32::TopDownBitmap(w, h);
   void* bits = nullptr;
   ::HDC screen = GetDC(nullptr);
   ::HDC mem = CreateCompatibleDC(screen);

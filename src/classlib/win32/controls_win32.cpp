@@ -188,7 +188,11 @@ class LabelPeer : public Graphic<TLabelPeer> {
 
 class SpeedButtonPeer : public Graphic<TControlPeer> {
  public:
-  SpeedButtonPeer(TSpeedButton& button, TWinControl& parent) : Graphic(button, parent), button_(button) {}
+  SpeedButtonPeer(TSpeedButton& button, TWinControl& parent) : Graphic(button, parent), button_(button) {
+    if (WindowPeer* window = WindowPeerOf(parent)) window->AddTip(this);
+  }
+
+  TString TipText() const override { return button_.ShowHint() ? button_.Hint() : TString(); }
 
   void Paint(::HDC dc) override {
     const TRect b = Place();

@@ -2,8 +2,10 @@
 // windowed and of graphic controls, and painting through a back buffer.
 #include "classlib/win32/window_win32.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -54,15 +56,20 @@ TString FromWide(const wchar_t* text, int length) {
 COLORREF ToColorRef(TColor c) { return RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
 TColor FromColorRef(COLORREF c) { return platform::Rgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
-void ShowSurface(::HDC dc, int x, int y, const platform::Surface& surface) {
-  if (surface.IsEmpty()) return;
+BITMAPINFO TopDownBitmap(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = surface.Width();
-  info.bmiHeader.biHeight = -surface.Height();  // top row first
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+void ShowSurface(::HDC dc, int x, int y, const platform::Surface& surface) {
+  if (surface.IsEmpty()) return;
+  const BITMAPINFO info = TopDownBitmap(surface.Width(), surface.Height());
   SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(surface.Width()), static_cast<DWORD>(surface.Height()), 0, 0, 0,
                     static_cast<UINT>(surface.Height()), surface.Bits(), &info, DIB_RGB_COLORS);
 }
@@ -158,6 +165,19 @@ LRESULT WindowPeer::Message(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       if (GraphicPeer* g = std::exchange(captured_, nullptr)) g->MouseUp(-1, -1);
       return 0;
+    case WM_NOTIFY: {
+      auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+      if (info->hdr.hwndFrom == tips_ && info->hdr.code == TTN_GETDISPINFOW) {
+        auto* child = reinterpret_cast<GraphicPeer*>(info->hdr.idFrom);
+        tipText_ = Wide(child->TipText());
+        info->lpszText = tipText_.data();
+        // Up for the application's hint time, as far as the system allows.
+        const int pause = std::min(Application->HintHidePause(), 32767);
+        SendMessageW(tips_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(pause, 0));
+        return 0;
+      }
+      break;
+    }
     case WM_GETOBJECT:
       // The controls this window paints are its client's children.
       if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
@@ -181,13 +201,7 @@ void WindowPeer::PaintClient(::HDC target) {
   GetClientRect(hwnd_, &client);
   const int w = client.right, h = client.bottom;
   if (w <= 0 || h <= 0) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownBitmap(w, h);
   void* bits = nullptr;
   ::HDC mem = CreateCompatibleDC(target);
   HBITMAP buffer = CreateDIBSection(target, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -220,6 +234,45 @@ GraphicPeer* WindowPeer::GraphicAt(int x, int y) const {
   return nullptr;
 }
 
+void WindowPeer::Forget(const GraphicPeer* child) {
+  if (captured_ == child) captured_ = nullptr;
+  if (tips_ == nullptr) return;
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(child);
+  SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void WindowPeer::AddTip(GraphicPeer* child) {
+  if (tips_ == nullptr) {
+    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+    if (tips_ == nullptr) return;
+  }
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_SUBCLASS;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(child);
+  const TRect place = child->Place();
+  tool.rect = {place.Left, place.Top, place.Right, place.Bottom};
+  tool.lpszText = LPSTR_TEXTCALLBACKW;
+  SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void WindowPeer::MoveTip(GraphicPeer* child) {
+  if (tips_ == nullptr) return;
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(child);
+  const TRect place = child->Place();
+  tool.rect = {place.Left, place.Top, place.Right, place.Bottom};
+  SendMessageW(tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 HFONT WindowPeer::Font() const {
   if (font_ != nullptr) return font_;
   if (TWinControl* parent = control_.Parent()) {
@@ -249,6 +302,7 @@ void GraphicPeer::SetPlace(const TRect& place) {
   Repaint();
   place_ = place;
   Repaint();
+  if (WindowPeer* parent = WindowPeerOf(parent_)) parent->MoveTip(this);
 }
 
 void GraphicPeer::SetIsEnabled(bool enabled) {

@@ -49,10 +49,12 @@ class WindowPeer {
   // The window's font: its own, or its parent's, or the system's.
   HFONT Font() const;
   void SetOwnFont(HFONT font) { font_ = font; }
-  // A graphic child that goes lets go of the mouse.
-  void Forget(const GraphicPeer* child) {
-    if (captured_ == child) captured_ = nullptr;
-  }
+  // A graphic child that goes lets go of the mouse, and of its tip.
+  void Forget(const GraphicPeer* child);
+  // Gives the graphic child a tip over its place; the text is asked for
+  // each time it is to show (GraphicPeer::TipText).
+  void AddTip(GraphicPeer* child);
+  void MoveTip(GraphicPeer* child);
 
  protected:
   explicit WindowPeer(TWinControl& control) : control_(control) {}
@@ -64,6 +66,8 @@ class WindowPeer {
   HWND hwnd_ = nullptr;
   GraphicPeer* captured_ = nullptr;  // the graphic child that holds the mouse
   HFONT font_ = nullptr;
+  HWND tips_ = nullptr;  // made with the first tip
+  std::wstring tipText_;  // the text of the tip showing
 };
 
 // The TControlPeer side of a windowed control, from its window.
@@ -116,6 +120,8 @@ class GraphicPeer {
   virtual bool MouseDown(int /*x*/, int /*y*/) { return false; }
   virtual void MouseMove(int /*x*/, int /*y*/) {}
   virtual void MouseUp(int /*x*/, int /*y*/) {}
+  // The tip to show over the control; nothing shows for an empty one.
+  virtual TString TipText() const { return {}; }
 
   TControl& Control() const { return control_; }
   TWinControl& Parent() const { return parent_; }
@@ -150,6 +156,8 @@ class Graphic : public PeerBase, public GraphicPeer {
 HWND HandleOf(const TControl& control);
 WindowPeer* WindowPeerOf(const TControl& control);
 
+// A 32-bit bitmap of w x h pixels, top row first.
+BITMAPINFO TopDownBitmap(int width, int height);
 // Copies a surface onto a device context, pixel for pixel.
 void ShowSurface(::HDC dc, int x, int y, const platform::Surface& surface);
 COLORREF ToColorRef(TColor color);

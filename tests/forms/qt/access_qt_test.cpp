@@ -5,8 +5,6 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QTest>
-#include <deque>
-#include <map>
 
 #include "classlib/qt/peers.h"
 #include "forms/mainwindow_fixture.h"
@@ -84,24 +82,6 @@ TEST_F(AccessTest, NamesSelectionAndActionFollowTheGame) {
   EXPECT_EQ(Board({12, 13}) + Names(window_->DGSub, {12}), QStringList({"ピース 13", "ピース 14", "ピース 13 の場所"}));
 }
 
-// The arrow keys that take the selection from `from` to `to` round the
-// blank, found breadth first.
-std::vector<TKeyCode> ArrowsBetween(int from, int to, int blank) {
-  std::map<int, std::vector<TKeyCode>> paths{{from, {}}};
-  for (std::deque<int> queue{from}; !queue.empty() && !paths.count(to); queue.pop_front()) {
-    const int cell = queue.front();
-    const std::pair<TKeyCode, int> steps[] = {{VK_LEFT, cell % 5 > 0 ? cell - 1 : -1},
-                                              {VK_RIGHT, cell % 5 < 4 ? cell + 1 : -1},
-                                              {VK_UP, cell - 5}, {VK_DOWN, cell + 5}};
-    for (const auto& [key, next] : steps) {
-      if (next < 0 || next > 24 || next == blank || paths.count(next)) continue;
-      (paths[next] = paths[cell]).push_back(key);
-      queue.push_back(next);
-    }
-  }
-  return paths.at(to);
-}
-
 TEST_F(AccessTest, AGameFromTheKeysIsHeardToTheEnd) {
   Open(WriteBmp(dir_, "pattern.bmp", PatternPicture(200, 200)));
   Start(1);  // piece 21 is missing; its cell 3 is the blank; pieces 14 and 19 are home
@@ -124,14 +104,7 @@ TEST_F(AccessTest, AGameFromTheKeysIsHeardToTheEnd) {
   QCoreApplication::sendEvent(WidgetOf(*board), &held);
   EXPECT_EQ(View().Game().PieceMap[2], 8) << "one slide back, not two";
 
-  const auto slides = testsupport::SolveBoard(View().Game().PieceMap, View().Game().BlankPiece);
-  ASSERT_TRUE(slides);
-  for (int cell : *slides) {
-    ASSERT_TRUE(View().Game().Playing);
-    const int current = board->Row() * 5 + board->Col();
-    for (TKeyCode key : ArrowsBetween(current, cell, View().Game().BlankCell())) testdriver::PressKey(board, key);
-    testdriver::PressKey(board, VK_RETURN);
-  }
+  ASSERT_TRUE(PlayHomeByKeys());
   EXPECT_FALSE(View().Game().Playing);
   EXPECT_TRUE(View().Game().IsComplete());
   EXPECT_TRUE(boxTexts_.empty());
