@@ -19,8 +19,6 @@
 namespace classlib::win32 {
 namespace {
 
-void FillBlock(platform::Surface& s, const TRect& b, TColor colour) { platform::FillRect(s, b, colour); }
-
 HWND ContainerOf(TWinControl& parent) { return HandleOf(parent); }
 
 // --- Panels ------------------------------------------------------------------
@@ -32,9 +30,8 @@ class PanelPeer : public Windowed<TControlPeer> {
   }
 
   void PaintBackground(::HDC dc, const TRect& client) override {
-    platform::Surface s(client.Width(), client.Height());
     const TColor face = panel_.Color();
-    const auto fill = [&s](const TRect& b, TColor colour) { FillBlock(s, b, colour); };
+    const auto fill = [dc](const TRect& b, TColor colour) { FillBlock(dc, b, colour); };
     fill(client, face);
     const auto bevel = [&](const TRect& r, TBevelCut cut) {
       if (cut != TBevelCut::bvNone) {
@@ -44,7 +41,6 @@ class PanelPeer : public Windowed<TControlPeer> {
     bevel(client, panel_.BevelOuter());
     const int inset = panel_.BevelOuter() != TBevelCut::bvNone ? 1 : 0;
     bevel({inset, inset, client.Right - inset, client.Bottom - inset}, panel_.BevelInner());
-    ShowSurface(dc, 0, 0, s);
   }
 
  private:
@@ -88,10 +84,8 @@ class BevelPeer : public Graphic<TControlPeer> {
   void Paint(::HDC dc) override {
     const TRect b = Place();
     if (bevel_.Shape() != TBevelShape::bsLeftLine || b.Height() <= 0) return;
-    platform::Surface s(2, b.Height());
-    FillBlock(s, {0, 0, 1, b.Height()}, kEdgeDark);
-    FillBlock(s, {1, 0, 2, b.Height()}, kEdgeLight);
-    ShowSurface(dc, b.Left, b.Top, s);
+    FillBlock(dc, {b.Left, b.Top, b.Left + 1, b.Bottom}, kEdgeDark);
+    FillBlock(dc, {b.Left + 1, b.Top, b.Left + 2, b.Bottom}, kEdgeLight);
   }
 
  private:
@@ -200,10 +194,10 @@ class SpeedButtonPeer : public Graphic<TControlPeer> {
     platform::Surface s(b.Width(), b.Height());
     const TColor face = backend::ButtonFace();
     const TRect all{0, 0, b.Width(), b.Height()};
-    FillBlock(s, all, face);
+    platform::FillRect(s, all, face);
     const bool down = pressed_ && inside_;
     DrawEdge(all, down ? TEdge::ButtonDown : TEdge::ButtonRaised, face,
-             [&s](const TRect& r, TColor colour) { FillBlock(s, r, colour); });
+             [&s](const TRect& r, TColor colour) { platform::FillRect(s, r, colour); });
     const platform::MaskedGlyph& glyph = IsEnabled() ? button_.Glyph() : button_.DisabledGlyph();
     if (!glyph.Image.IsEmpty()) {
       const int offset = down ? 1 : 0;

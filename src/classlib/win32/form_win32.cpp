@@ -90,9 +90,8 @@ class FormPeer : public Windowed<TFormPeer> {
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     FocusDefaultButton();
-    modal_ = true;
-    if (form_.ModalResult() == mrNone) RunMessageLoop(Handle(), [this] { return !modal_; });
-    modal_ = false;
+    // The loop ends once the form has a modal result.
+    RunMessageLoop(Handle(), [this] { return form_.ModalResult() != mrNone; });
     // The others take input again before this one goes, so that the
     // activation returns to them.
     for (HWND hwnd : disabled) {
@@ -100,10 +99,8 @@ class FormPeer : public Windowed<TFormPeer> {
     }
     ShowWindow(Handle(), SW_HIDE);
   }
-  void EndModal() override {
-    modal_ = false;
-    PostMessageW(Handle(), WM_NULL, 0, 0);
-  }
+  // The result is set: the loop only needs waking to see it.
+  void EndModal() override { PostMessageW(Handle(), WM_NULL, 0, 0); }
   void Close() override { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
   void DeleteLater(std::function<void()> destroy) override {
     release_ = std::move(destroy);
@@ -175,7 +172,6 @@ class FormPeer : public Windowed<TFormPeer> {
   }
 
   TForm& form_;
-  bool modal_ = false;
   std::function<void()> release_;
 };
 

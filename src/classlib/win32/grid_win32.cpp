@@ -67,12 +67,7 @@ void GridPeer::PaintEdge(::HDC dc) {
   RECT window{};
   GetWindowRect(Handle(), &window);
   const int w = window.right - window.left, h = window.bottom - window.top;
-  const auto fill = [dc](const TRect& b, TColor colour) {
-    const RECT r{b.Left, b.Top, b.Right, b.Bottom};
-    HBRUSH brush = CreateSolidBrush(ToColorRef(colour));
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
-  };
+  const auto fill = [dc](const TRect& b, TColor colour) { FillBlock(dc, b, colour); };
   DrawEdge(TRect{0, 0, w, h}, TEdge::FieldSunken, kFace, fill);
   if (horz_.Shown && vert_.Shown) {
     const int right = w - FrameWidth(), bottom = h - FrameWidth();

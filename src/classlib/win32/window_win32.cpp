@@ -67,6 +67,13 @@ BITMAPINFO TopDownBitmap(int width, int height) {
   return info;
 }
 
+void FillBlock(::HDC dc, const TRect& block, TColor colour) {
+  const RECT r{block.Left, block.Top, block.Right, block.Bottom};
+  HBRUSH brush = CreateSolidBrush(ToColorRef(colour));
+  FillRect(dc, &r, brush);
+  DeleteObject(brush);
+}
+
 void ShowSurface(::HDC dc, int x, int y, const platform::Surface& surface) {
   if (surface.IsEmpty()) return;
   const BITMAPINFO info = TopDownBitmap(surface.Width(), surface.Height());

@@ -158,6 +158,8 @@ WindowPeer* WindowPeerOf(const TControl& control);
 
 // A 32-bit bitmap of w x h pixels, top row first.
 BITMAPINFO TopDownBitmap(int width, int height);
+// Fills a block of a device context with one exact colour.
+void FillBlock(::HDC dc, const TRect& block, TColor colour);
 // Copies a surface onto a device context, pixel for pixel.
 void ShowSurface(::HDC dc, int x, int y, const platform::Surface& surface);
 COLORREF ToColorRef(TColor color);
