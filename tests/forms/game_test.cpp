@@ -103,16 +103,21 @@ TEST_F(GameTest, TheLastSlideEndsTheGameSilently) {
   EXPECT_EQ(window_->DGMain->Col(), 1);
 }
 
-// Every slide from the keys: the arrows, then Enter; the last one brings the
-// whole picture back.
-TEST_F(GameTest, AWholeGameIsPlayedHomeFromTheKeys) {
-  ASSERT_TRUE(PlayHomeByKeys());
+// Every slide of a whole game, from the keys (the arrows, then Enter) and
+// from the mouse; the last one brings the whole picture back.
+class WholeGameTest : public GameTest, public testing::WithParamInterface<Hands> {};
+
+TEST_P(WholeGameTest, IsPlayedHome) {
+  ASSERT_TRUE(PlayHome(GetParam()));
   EXPECT_FALSE(View().Game().Playing);
   EXPECT_TRUE(View().Game().IsComplete());
   EXPECT_TRUE(boxTexts_.empty());
   const int pw = View().PieceWidth(), ph = View().PieceHeight();
-  EXPECT_TRUE(testsupport::SameImage("keys-home-cell-3", BoardCellPixels(3, 0), testsupport::Crop(picture_, 3 * pw, 0, pw, ph)));
+  EXPECT_TRUE(testsupport::SameImage("home-cell-3", BoardCellPixels(3, 0), testsupport::Crop(picture_, 3 * pw, 0, pw, ph)));
 }
+
+INSTANTIATE_TEST_SUITE_P(ByHand, WholeGameTest, testing::Values(Hands::Keys, Hands::Mouse),
+                         [](const auto& info) { return info.param == Hands::Keys ? "FromTheKeys" : "FromTheMouse"; });
 
 TEST_F(GameTest, CancelledOpenLeavesTheGameRunning) {
   ClickCell(2, 1);

@@ -117,12 +117,16 @@ std::vector<TKeyCode> ArrowsBetween(int from, int to, int blank) {
 
 }  // namespace
 
-bool MainWindowTest::PlayHomeByKeys() {
+bool MainWindowTest::PlayHome(Hands hands) {
   TDrawGrid* board = window_->DGMain;
   const auto slides = testsupport::SolveBoard(View().Game().PieceMap, View().Game().BlankPiece);
   if (!slides) return false;
   for (int cell : *slides) {
     if (!View().Game().Playing) return false;
+    if (hands == Hands::Mouse) {
+      DoubleClickCell(cell % 5, cell / 5);
+      continue;
+    }
     const int current = board->Row() * 5 + board->Col();
     for (TKeyCode key : ArrowsBetween(current, cell, View().Game().BlankCell())) testdriver::PressKey(board, key);
     testdriver::PressKey(board, VK_RETURN);

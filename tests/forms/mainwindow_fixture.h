@@ -22,6 +22,10 @@ platform::Surface PatternPicture(int width, int height);
 // The path is in UTF-8.
 std::string WriteBmp(const testsupport::TempDir& dir, const std::string& name, const platform::Surface& picture);
 
+// How a test plays: from the keys or from the mouse.
+enum class Hands { Keys, Mouse };
+inline void PrintTo(Hands hands, std::ostream* os) { *os << (hands == Hands::Keys ? "keys" : "mouse"); }
+
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -46,10 +50,10 @@ class MainWindowTest : public ::testing::Test {
   // Puts the board one slide from home: the missing piece lies one cell right
   // of its home, which holds the piece that belongs there.
   void ArrangeOneSlideFromHome(int blankPiece);
-  // Plays the dealt game home from the keys alone: the arrows to each piece
-  // that a solution slides, round the blank, then Enter. False when no
-  // solution was found or the game ended early.
-  bool PlayHomeByKeys();
+  // Plays the dealt game home as a solution slides it: by keys, the arrows to
+  // each piece round the blank, then Enter; by mouse, a double-click on it.
+  // False when no solution was found or the game ended early.
+  bool PlayHome(Hands hands);
   // After a refusal: nothing to play, and a good picture still loads and deals.
   void ExpectRefusedAndUsable();
 

@@ -6,6 +6,8 @@
 #include <deque>
 #include <functional>
 
+#include <gtest/gtest.h>
+
 #include "classlib/drawgrid.h"
 #include "classlib/form.h"
 #include "classlib/menus.h"
@@ -245,9 +247,14 @@ void Restore(TForm*) {
   Pump();
 }
 
+// The taskbar button is the application window's: a shown window under a
+// minimised button, or a hidden one under a restored button, is a fault.
 bool IsMinimized(const TForm* form) {
   HWND hwnd = HandleOf(*form);
-  return IsIconic(hwnd) || !IsWindowVisible(hwnd) || IsIconic(classlib::win32::ApplicationWindow());
+  const bool iconic = IsIconic(classlib::win32::ApplicationWindow()) != FALSE;
+  EXPECT_EQ(iconic, IsWindowVisible(hwnd) == FALSE) << "the window and the taskbar button disagree";
+  EXPECT_FALSE(IsIconic(hwnd)) << "a window minimised alone, without its taskbar button";
+  return iconic;
 }
 
 // Rendered through WM_PRINT and WM_PRINTCLIENT, so that a window not on

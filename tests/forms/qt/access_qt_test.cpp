@@ -104,7 +104,7 @@ TEST_F(AccessTest, AGameFromTheKeysIsHeardToTheEnd) {
   QCoreApplication::sendEvent(WidgetOf(*board), &held);
   EXPECT_EQ(View().Game().PieceMap[2], 8) << "one slide back, not two";
 
-  ASSERT_TRUE(PlayHomeByKeys());
+  ASSERT_TRUE(PlayHome(Hands::Keys));
   EXPECT_FALSE(View().Game().Playing);
   EXPECT_TRUE(View().Game().IsComplete());
   EXPECT_TRUE(boxTexts_.empty());
