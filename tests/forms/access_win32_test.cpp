@@ -4,6 +4,7 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -91,6 +92,59 @@ TEST_F(MainWindowTest, ScreenReadersReadTheBoardInProcessAndFromAnother) {
   ASSERT_EQ(read.size(), 27u) << read[0];
   EXPECT_EQ(std::vector<std::string>(read.begin(), read.begin() + 6),
             (std::vector<std::string>{"盤", "25", "ピース 16", "ピース 25", "空きマス", "ピース 9"}));
+}
+
+// What a screen reader hears: each event on the board, read back from its
+// source as a screen reader reads it.
+struct Heard {
+  DWORD Event;
+  long Child;
+  std::string Name, Description;
+};
+std::vector<Heard> heard;
+
+void CALLBACK Listen(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+  IAccessible* source = nullptr;
+  VARIANT id;
+  if (object != OBJID_CLIENT || FAILED(AccessibleObjectFromEvent(hwnd, object, child, &source, &id))) return;
+  BSTR name = nullptr, description = nullptr;
+  source->get_accName(id, &name);
+  source->get_accDescription(id, &description);
+  heard.push_back({event, child, Utf8(name), Utf8(description)});
+  source->Release();
+}
+
+TEST_F(MainWindowTest, AScreenReaderHearsTheLastSlideAndTheWholePicture) {
+  Open(WriteBmp(dir_, "pattern.bmp", PatternPicture(200, 200)));
+  Start(1);
+  IAccessible* object = nullptr;
+  ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(win32::HandleOf(*window_->DGMain), static_cast<DWORD>(OBJID_CLIENT),
+                                                   kIAccessible, reinterpret_cast<void**>(&object))));
+  ArrangeOneSlideFromHome(12);
+  // The reader has read the blank's cell, so it hears when its name changes.
+  VARIANT blank;
+  VariantInit(&blank);
+  blank.vt = VT_I4;
+  blank.lVal = 14;
+  BSTR before = nullptr;
+  object->get_accName(blank, &before);
+  EXPECT_EQ(Utf8(before), "空きマス");
+  object->Release();
+  ClickCell(2, 2);
+  heard.clear();
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr, Listen,
+                                       GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  testdriver::PressKey(window_->DGMain, VK_RETURN);
+  testdriver::ProcessEvents();
+  UnhookWinEvent(hook);
+  const auto saw = [](DWORD event, long child, const std::string& name, const std::string& description) {
+    return std::ranges::any_of(heard, [&](const Heard& h) {
+      return h.Event == event && h.Child == child && h.Name == name && (description.empty() || h.Description == description);
+    });
+  };
+  const std::string whole = "完成しました。すべてのピースが正しい位置にあります。";
+  EXPECT_TRUE(saw(EVENT_OBJECT_NAMECHANGE, 14, "ピース 14", "")) << "the piece slid home";
+  EXPECT_TRUE(saw(EVENT_OBJECT_FOCUS, 14, "ピース 14", whole)) << "the cell with the focus, and the whole picture";
 }
 
 }  // namespace
