@@ -37,6 +37,8 @@ void ExpectDesignedGeometry(const TFrmFR0010MN* w) {
 
 TEST_F(MainWindowTest, OpensAtTheDesignedGeometry) {
   ExpectDesignedGeometry(window_);
+  // The outer size is the client's plus the system's frame and menu bar.
+  EXPECT_EQ(std::pair(window_->Left(), window_->Top()), std::pair(200, 107));
   // The window's client area, then the board's and the preview's.
   EXPECT_EQ(std::tuple(window_->ClientWidth(), window_->ClientHeight(), window_->DGMain->ClientWidth(),
                        window_->DGMain->ClientHeight(), window_->DGSub->ClientWidth(),
