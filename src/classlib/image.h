@@ -29,6 +29,10 @@ class TImage : public TGraphicControl {
   void SetAutoSize(bool autoSize);
   bool Stretch() const { return stretch_; }
   void SetStretch(bool stretch);
+  // The pixels the control shows from its top-left corner: the picture
+  // scaled to the control's size by our raster with Stretch, otherwise cut
+  // at its edges. Every toolkit shows these, so they are the same everywhere.
+  platform::Surface Shown() const;
 
  private:
   void ApplyAutoSize();

@@ -1,16 +1,18 @@
-// controls_test.cpp: speed buttons, panel edges, the exception report and
-// modal forms.
+// controls_test.cpp: speed buttons, panel edges, images, the exception
+// report and modal forms.
 #include <gtest/gtest.h>
 
 #include <tuple>
 #include <vector>
 
 #include "classlib/application.h"
+#include "classlib/image.h"
 #include "classlib/modal.h"
 #include "classlib/msgdialog.h"
 #include "classlib/panel.h"
 #include "classlib/speedbutton.h"
 #include "classlib/stdctrls.h"
+#include "platform/raster.h"
 #include "support/driver.h"
 #include "support/image_compare.h"
 
@@ -83,6 +85,33 @@ TEST(SpeedButton, RimAndPanelBevelsShadeTheirEdges) {
   panel->SetBevelInner(TBevelCut::bvRaised);
   EXPECT_EQ(colours(panel, {{0, 0}, {19, 0}, {1, 1}, {18, 1}, {2, 2}}),
             std::vector<TColor>({grey, white, white, grey, clSilver}));
+}
+
+// A stretched picture is scaled by our raster, the same on every system;
+// an unstretched one is cut at the control's edges.
+TEST(Image, ShowsItsPictureScaledByOurRasterOrCut) {
+  platform::Surface picture(3, 2);
+  const TColor colours[] = {clBlack, clWhite, platform::Rgb(255, 0, 0), platform::Rgb(0, 0, 255), clSilver, clGray};
+  for (int i = 0; i < 6; ++i) picture.SetPixel(i % 3, i / 3, colours[i]);
+  TForm host(nullptr);
+  host.SetClientSize(40, 40);
+  auto* image = new TImage(&host);
+  image->SetPicture(picture);
+  struct Case {
+    bool Stretch;
+    int Width, Height;
+  };
+  for (const Case c : {Case{true, 7, 5}, Case{true, 2, 1}, Case{false, 2, 2}}) {
+    image->SetStretch(c.Stretch);
+    image->SetBounds(0, 0, c.Width, c.Height);
+    platform::Surface expected(c.Width, c.Height);
+    if (c.Stretch) {
+      platform::StretchBlt(expected, {0, 0, c.Width, c.Height}, picture, {0, 0, 3, 2});
+    } else {
+      platform::BitBlt(expected, 0, 0, c.Width, c.Height, picture, 0, 0, platform::RasterOp::Copy);
+    }
+    EXPECT_TRUE(testsupport::SameImage("image-" + std::to_string(c.Width), testdriver::Grab(image), expected));
+  }
 }
 
 TEST(Application, TheExceptionReportAddsAFullStopUnderTheTitle) {

@@ -182,7 +182,7 @@ ImageWidget::ImageWidget(TImage& image, QWidget* parent) : QtPeer(parent), image
 }
 
 void ImageWidget::Invalidate() {
-  picture_ = ToQImage(image_.Picture());
+  shown_ = QImage();
   update();
 }
 
@@ -192,12 +192,11 @@ void ImageWidget::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, style()->standardIcon(IconOf(*image_.Icon())).pixmap(width(), height()));
     return;
   }
-  if (picture_.isNull()) return;
-  if (image_.Stretch()) {
-    painter.drawImage(rect(), picture_);
-  } else {
-    painter.drawImage(0, 0, picture_);
+  if (shown_.isNull() || shownFor_ != size()) {
+    shown_ = ToQImage(image_.Shown());
+    shownFor_ = size();
   }
+  painter.drawImage(0, 0, shown_);
 }
 
 namespace backend {

@@ -20,7 +20,8 @@ class ImageWidget : public QtPeer<QWidget> {
 
  private:
   TImage& image_;
-  QImage picture_;  // the image's picture, as Qt paints it
+  QImage shown_;  // what the image shows, at the size shownFor_
+  QSize shownFor_;
 };
 
 }  // namespace classlib

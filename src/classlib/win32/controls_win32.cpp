@@ -112,19 +112,8 @@ class ImagePeer : public Graphic<TControlPeer> {
                  nullptr, DI_NORMAL);
       return;
     }
-    const platform::Surface& picture = image_.Picture();
-    if (picture.IsEmpty() || b.IsEmpty()) return;
-    if (!image_.Stretch()) {
-      // Cut at the control's edges.
-      const int w = std::min(picture.Width(), b.Width()), h = std::min(picture.Height(), b.Height());
-      platform::Surface shown(w, h);
-      platform::BitBlt(shown, 0, 0, w, h, picture, 0, 0, platform::RasterOp::Copy);
-      ShowSurface(dc, b.Left, b.Top, shown);
-      return;
-    }
-    platform::Surface shown(b.Width(), b.Height());
-    platform::StretchBlt(shown, {0, 0, b.Width(), b.Height()}, picture, {0, 0, picture.Width(), picture.Height()});
-    ShowSurface(dc, b.Left, b.Top, shown);
+    const platform::Surface shown = image_.Shown();
+    if (!shown.IsEmpty()) ShowSurface(dc, b.Left, b.Top, shown);
   }
 
  private:
