@@ -35,28 +35,14 @@ class Player {
   static const Seen& What() { return seen_; }
 
  private:
-  static HWND Dialog() {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM out) -> BOOL {
-          wchar_t name[16]{};
-          GetClassNameW(hwnd, name, 16);
-          if (std::wstring(name) != L"#32770" || !IsWindowVisible(hwnd)) return TRUE;
-          *reinterpret_cast<HWND*>(out) = hwnd;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-  }
   static std::wstring Text(HWND hwnd) {
     std::wstring text(GetWindowTextLengthW(hwnd) + 1, L'\0');
     text.resize(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())));
     return text;
   }
   static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND dialog = Dialog();
-    if (dialog == nullptr) return;
+    HWND dialog = FindWindowW(L"#32770", nullptr);
+    if (dialog == nullptr || GetWindowThreadProcessId(dialog, nullptr) != GetCurrentThreadId()) return;
     KillTimer(nullptr, id);
     // The name box is a combo box in the newer dialog, an edit in the older.
     HWND name = GetDlgItem(dialog, cmb13) != nullptr ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
