@@ -20,6 +20,9 @@ enum class TEdge {
 inline constexpr TColor kEdgeLight = clWhite;
 inline constexpr TColor kEdgeDark = clGray;
 inline constexpr TColor kEdgeShadow = platform::Rgb(64, 64, 64);
+// A grid's face: its border's inner light line and the square between its
+// two scroll bars.
+inline constexpr TColor kGridFace = platform::Rgb(212, 208, 200);
 
 // One ring of 1-pixel lines along the inside of `r`, handed to `fill` as
 // blocks of one colour: the top and left sides in `first`, the right and

@@ -13,6 +13,7 @@ TImage::TImage(TWinControl* parent) : TGraphicControl(parent) {
 
 void TImage::SetPicture(const platform::Surface& picture) {
   picture_ = picture;
+  shownFor_ = {-1, -1};
   ApplyAutoSize();
   Peer().Invalidate();
 }
@@ -29,20 +30,25 @@ void TImage::SetAutoSize(bool autoSize) {
 
 void TImage::SetStretch(bool stretch) {
   stretch_ = stretch;
+  shownFor_ = {-1, -1};
   Peer().Invalidate();
 }
 
-platform::Surface TImage::Shown() const {
-  if (picture_.IsEmpty() || Width() <= 0 || Height() <= 0) return {};
+const platform::Surface& TImage::Shown() const {
+  const std::pair size{Width(), Height()};
+  if (size == shownFor_) return shown_;
+  shownFor_ = size;
+  shown_ = {};
+  if (picture_.IsEmpty() || size.first <= 0 || size.second <= 0) return shown_;
   if (stretch_) {
-    platform::Surface shown(Width(), Height());
-    platform::StretchBlt(shown, {0, 0, Width(), Height()}, picture_, {0, 0, picture_.Width(), picture_.Height()});
-    return shown;
+    shown_ = platform::Surface(size.first, size.second);
+    platform::StretchBlt(shown_, {0, 0, size.first, size.second}, picture_, {0, 0, picture_.Width(), picture_.Height()});
+    return shown_;
   }
-  const int w = std::min(picture_.Width(), Width()), h = std::min(picture_.Height(), Height());
-  platform::Surface shown(w, h);
-  platform::BitBlt(shown, 0, 0, w, h, picture_, 0, 0, platform::RasterOp::Copy);
-  return shown;
+  const int w = std::min(picture_.Width(), size.first), h = std::min(picture_.Height(), size.second);
+  shown_ = platform::Surface(w, h);
+  platform::BitBlt(shown_, 0, 0, w, h, picture_, 0, 0, platform::RasterOp::Copy);
+  return shown_;
 }
 
 void TImage::ApplyAutoSize() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <utility>
 
 #include "classlib/controls.h"
 #include "classlib/tstring.h"
@@ -27,12 +28,12 @@ class TImage : public TGraphicControl {
   // What a screen reader calls the picture: the words it shows.
   void SetAccessibleName(const TString& name) { Peer().SetAccessibleName(name); }
   void SetAutoSize(bool autoSize);
-  bool Stretch() const { return stretch_; }
   void SetStretch(bool stretch);
   // The pixels the control shows from its top-left corner: the picture
   // scaled to the control's size by our raster with Stretch, otherwise cut
   // at its edges. Every toolkit shows these, so they are the same everywhere.
-  platform::Surface Shown() const;
+  // Made again only when the picture, Stretch or the size changed.
+  const platform::Surface& Shown() const;
 
  private:
   void ApplyAutoSize();
@@ -41,6 +42,8 @@ class TImage : public TGraphicControl {
   std::optional<TMsgDlgType> icon_;
   bool autoSize_ = false;
   bool stretch_ = false;
+  mutable platform::Surface shown_;
+  mutable std::pair<int, int> shownFor_{-1, -1};  // the size shown_ was made for
 };
 
 }  // namespace classlib

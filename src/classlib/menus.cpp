@@ -23,9 +23,6 @@ void TMenuItem::Click() {
 
 TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner), peer_(backend::CreatePeer(*this)) {}
 
-// The items' peers go before the bar's, which holds them.
-TMainMenu::~TMainMenu() { items_.clear(); }
-
 TMenuItem* TMainMenu::Add(const TString& caption) {
   items_.push_back(std::unique_ptr<TMenuItem>(new TMenuItem(caption, peer_.get())));
   return items_.back().get();

@@ -42,15 +42,15 @@ class TMenuItem : public TObject {
 class TMainMenu : public TComponent {
  public:
   explicit TMainMenu(TComponent* owner);
-  ~TMainMenu() override;
 
   // Adds a menu to the bar.
   TMenuItem* Add(const TString& caption);
   TMenuPeer& Peer() const { return *peer_; }
 
  private:
-  std::vector<std::unique_ptr<TMenuItem>> items_;
+  // The bar's peer holds the items' peers, so the items go first.
   std::unique_ptr<TMenuPeer> peer_;
+  std::vector<std::unique_ptr<TMenuItem>> items_;
 };
 
 }  // namespace classlib

@@ -35,12 +35,12 @@ TMessageForm::TMessageForm(const TString& text, TMsgDlgType type)
 
   const int clientWidth = std::max(textLeft + extent.Width + 2 + kMargin, kButtonWidth + 2 * kMargin);
   const int buttonTop = kMargin + textHeight + kGap;
-  ok_ = new TButton(this);
-  ok_->SetCaption("OK");
-  ok_->SetDefault(true);
-  ok_->SetModalResult(mrOk);
-  ok_->SetBounds((clientWidth - kButtonWidth) / 2, buttonTop, kButtonWidth, kButtonHeight);
-  ok_->SetFocus();
+  auto* ok = new TButton(this);
+  ok->SetCaption("OK");
+  ok->SetDefault(true);
+  ok->SetModalResult(mrOk);
+  ok->SetBounds((clientWidth - kButtonWidth) / 2, buttonTop, kButtonWidth, kButtonHeight);
+  ok->SetFocus();
 
   SetClientSize(clientWidth, buttonTop + kButtonHeight + kMargin);
 }

@@ -17,12 +17,10 @@ class TMessageForm : public TForm {
   // What the box shows.
   TString Text() const { return message_->Caption(); }
   TMsgDlgType Type() const { return *icon_->Icon(); }
-  TButton* OkButton() const { return ok_; }
 
  private:
   TImage* icon_;
   TLabel* message_;
-  TButton* ok_;
 };
 
 // Creates the box with an OK button; it is not shown yet.

@@ -185,18 +185,23 @@ std::pair<bool, bool> ScrollBarsShown(const TDrawGrid* grid) {
   return {(style & WS_HSCROLL) != 0, (style & WS_VSCROLL) != 0};
 }
 
+namespace {
+// A speed button is painted by its parent window, which takes its mouse.
+LPARAM CentreOf(const TSpeedButton* button) {
+  const TRect b = button->Peer().Bounds();
+  return At(b.Left + b.Width() / 2, b.Top + b.Height() / 2);
+}
+}  // namespace
+
 void Press(TSpeedButton* button) {
   if (!TakesInput(HandleOf(*button->Parent()))) return;
-  const TRect b = button->Peer().Bounds();
-  SendMessageW(HandleOf(*button->Parent()), WM_LBUTTONDOWN, MK_LBUTTON, At(b.Left + b.Width() / 2, b.Top + b.Height() / 2));
+  SendMessageW(HandleOf(*button->Parent()), WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(button));
 }
 
 void Click(TSpeedButton* button) {
-  const TRect b = button->Peer().Bounds();
-  HWND parent = HandleOf(*button->Parent());
-  if (!TakesInput(parent)) return;
-  SendMessageW(parent, WM_LBUTTONDOWN, MK_LBUTTON, At(b.Left + b.Width() / 2, b.Top + b.Height() / 2));
-  SendMessageW(parent, WM_LBUTTONUP, 0, At(b.Left + b.Width() / 2, b.Top + b.Height() / 2));
+  if (!TakesInput(HandleOf(*button->Parent()))) return;
+  Press(button);
+  SendMessageW(HandleOf(*button->Parent()), WM_LBUTTONUP, 0, CentreOf(button));
   Pump();
 }
 

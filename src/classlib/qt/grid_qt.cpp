@@ -18,10 +18,6 @@
 namespace classlib {
 namespace {
 
-// The face of the border's inner light line and of the square between two
-// scroll bars.
-constexpr TColor kFace = platform::Rgb(212, 208, 200);
-
 QAccessible::Event QtEventOf(TAccessEvent event) {
   switch (event) {
     case TAccessEvent::Focus: return QAccessible::Focus;
@@ -98,7 +94,7 @@ bool GridWidget::event(QEvent* event) {
 
 void GridWidget::PaintBorder() {
   QPainter painter(this);
-  DrawEdge(TRect{0, 0, width(), height()}, TEdge::FieldSunken, kFace,
+  DrawEdge(TRect{0, 0, width(), height()}, TEdge::FieldSunken, kGridFace,
            [&painter](const TRect& b, TColor colour) {
              painter.fillRect(b.Left, b.Top, b.Width(), b.Height(), ToQColor(colour));
            });
@@ -107,7 +103,7 @@ void GridWidget::PaintBorder() {
     const int frame = frameWidth();
     painter.fillRect(frame + layout.ClientWidth, frame + layout.ClientHeight,
                      width() - 2 * frame - layout.ClientWidth,
-                     height() - 2 * frame - layout.ClientHeight, ToQColor(kFace));
+                     height() - 2 * frame - layout.ClientHeight, ToQColor(kGridFace));
   }
 }
 

@@ -105,7 +105,6 @@ class MenuBarPeer : public TMenuPeer {
 }  // namespace
 
 QMenuBar* MenuBarOf(TMenuPeer& bar) { return dynamic_cast<MenuBarPeer&>(bar).Bar(); }
-QMenuBar* MenuBarOf(const TMainMenu& menu) { return MenuBarOf(menu.Peer()); }
 QAction* ActionOf(const TMenuItem& item) { return dynamic_cast<MenuItemPeer*>(item.Peer())->Action(); }
 
 namespace backend {

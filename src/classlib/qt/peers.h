@@ -51,7 +51,6 @@ class QtPeer : public Base, public PeerBase, public QtWidgetPeer {
 QWidget* WidgetOf(const TControl& control);
 QWidget* ContainerOf(const TWinControl& control);
 // The menu bar, and the action that stands for an item in its menu.
-QMenuBar* MenuBarOf(const TMainMenu& menu);
 QMenuBar* MenuBarOf(TMenuPeer& bar);
 QAction* ActionOf(const TMenuItem& item);
 

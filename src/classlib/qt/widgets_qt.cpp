@@ -158,10 +158,10 @@ class SpeedButtonWidget : public QtPeer<QAbstractButton> {
 
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    const QColor face = palette().color(QPalette::Button);
-    p.fillRect(rect(), face);
+    const TColor face = backend::ButtonFace();
+    p.fillRect(rect(), ToQColor(face));
     const bool down = isDown() || isChecked();
-    DrawEdge(RectOf(this), down ? TEdge::ButtonDown : TEdge::ButtonRaised, face.rgb() | 0xFF000000u,
+    DrawEdge(RectOf(this), down ? TEdge::ButtonDown : TEdge::ButtonRaised, face,
              [&p](const TRect& b, TColor colour) { FillBlock(p, b, colour); });
     const QImage& image = isEnabled() ? glyph_ : disabled_;
     if (image.isNull()) return;

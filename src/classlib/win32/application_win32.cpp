@@ -8,6 +8,7 @@
 #include <commdlg.h>
 #include <objbase.h>
 
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -36,6 +37,12 @@ std::vector<HWND>& HiddenWindows() {
 std::vector<HICON>& Icons() {
   static std::vector<HICON> icons;
   return icons;
+}
+
+// Whether this thread's COM was started here, and so is ended here.
+bool& ComReady() {
+  static bool ready = false;
+  return ready;
 }
 
 LRESULT CALLBACK ApplicationProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -71,7 +78,9 @@ HICON IconFrom(const platform::MaskedGlyph& glyph) {
       pixels[y * w + x] = glyph.IsOpaque(x, y) ? (glyph.Image.Pixel(x, y) | 0xFF000000u) : 0;
     }
   }
-  HBITMAP mask = CreateBitmap(w, h, 1, 1, nullptr);
+  // An empty mask: the colour bitmap's alpha says what shows.
+  const std::vector<std::uint8_t> clear(static_cast<std::size_t>((w + 15) / 16 * 2 * h), 0);
+  HBITMAP mask = CreateBitmap(w, h, 1, 1, clear.data());
   ICONINFO info{TRUE, 0, 0, mask, colour};
   HICON icon = CreateIconIndirect(&info);
   DeleteObject(mask);
@@ -109,7 +118,7 @@ using namespace classlib::win32;
 void Initialize(int&, char**) {
   if (ApplicationHandle() != nullptr) return;
   // Screen readers ask for the controls' accessible objects through COM.
-  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  ComReady() = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   WNDCLASSEXW wc{};
@@ -129,7 +138,7 @@ void Finalize() {
   ApplicationHandle() = nullptr;
   for (HICON icon : Icons()) DestroyIcon(icon);
   Icons().clear();
-  CoUninitialize();
+  if (std::exchange(ComReady(), false)) CoUninitialize();
 }
 
 void RunLoop() {

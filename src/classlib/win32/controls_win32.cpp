@@ -19,14 +19,12 @@
 namespace classlib::win32 {
 namespace {
 
-HWND ContainerOf(TWinControl& parent) { return HandleOf(parent); }
-
 // --- Panels ------------------------------------------------------------------
 
 class PanelPeer : public Windowed<TControlPeer> {
  public:
   PanelPeer(TPanel& panel, TWinControl& parent) : Windowed(panel), panel_(panel) {
-    Create(0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, ContainerOf(parent), {0, 0, 0, 0});
+    Create(0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, HandleOf(parent), {0, 0, 0, 0});
   }
 
   void PaintBackground(::HDC dc, const TRect& client) override {
@@ -52,7 +50,7 @@ class PanelPeer : public Windowed<TControlPeer> {
 class ButtonPeer : public Windowed<TControlPeer> {
  public:
   ButtonPeer(TButton& button, TWinControl& parent) : Windowed(button), button_(button) {
-    Create(0, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, ContainerOf(parent), {0, 0, 0, 0}, WC_BUTTONW);
+    Create(0, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, HandleOf(parent), {0, 0, 0, 0}, WC_BUTTONW);
     static int nextId = 1000;
     SetWindowLongPtrW(Handle(), GWLP_ID, nextId++);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
@@ -112,7 +110,7 @@ class ImagePeer : public Graphic<TControlPeer> {
                  nullptr, DI_NORMAL);
       return;
     }
-    const platform::Surface shown = image_.Shown();
+    const platform::Surface& shown = image_.Shown();
     if (!shown.IsEmpty()) ShowSurface(dc, b.Left, b.Top, shown);
   }
 
@@ -232,7 +230,6 @@ class SpeedButtonPeer : public Graphic<TControlPeer> {
 namespace classlib::backend {
 
 using namespace classlib::win32;
-
 
 std::unique_ptr<TControlPeer> CreatePeer(TPanel& panel, TWinControl& parent) {
   return std::make_unique<PanelPeer>(panel, parent);

@@ -23,8 +23,7 @@ HFONT MakeFont(const std::wstring& face, int pixelSize) {
   return CreateFontIndirectW(&lf);
 }
 
-}  // namespace
-
+// The face the font was made with.
 TString FaceName(HFONT font) {
   ::HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font);
@@ -34,6 +33,8 @@ TString FaceName(HFONT font) {
   ReleaseDC(nullptr, dc);
   return FromWide(face);
 }
+
+}  // namespace
 
 HFONT FontHandle(const TFont& font) {
   static std::map<std::pair<std::vector<std::string>, int>, HFONT> made;

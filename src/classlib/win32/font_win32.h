@@ -10,7 +10,5 @@ namespace classlib::win32 {
 
 // Kept for the life of the program; the same TFont gives the same font.
 HFONT FontHandle(const TFont& font);
-// The face the font was made with.
-TString FaceName(HFONT font);
 
 }  // namespace classlib::win32

@@ -19,7 +19,7 @@ namespace classlib::win32 {
 namespace {
 
 constexpr DWORD kSizeableStyle = WS_OVERLAPPEDWINDOW;
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
 
 class FormPeer : public Windowed<TFormPeer> {
  public:
@@ -60,7 +60,8 @@ class FormPeer : public Windowed<TFormPeer> {
   void SetCaption(const TString& caption) override { SetWindowTextW(Handle(), Wide(caption).c_str()); }
   void SetFont(const TFont& font) override { SetOwnFont(FontHandle(font)); }
   void SetDialogFrame() override {
-    SetWindowLongPtrW(Handle(), GWL_STYLE, kDialogStyle);
+    const LONG_PTR shown = GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_VISIBLE;
+    SetWindowLongPtrW(Handle(), GWL_STYLE, kDialogStyle | shown);
     SetWindowLongPtrW(Handle(), GWL_EXSTYLE, WS_EX_DLGMODALFRAME);
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);

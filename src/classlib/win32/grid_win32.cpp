@@ -13,10 +13,6 @@
 namespace classlib::win32 {
 namespace {
 
-// The face of the edge's inner light line and of the square between two
-// scroll bars.
-constexpr TColor kFace = platform::Rgb(212, 208, 200);
-
 DWORD EventOf(TAccessEvent event) {
   switch (event) {
     case TAccessEvent::Focus: return EVENT_OBJECT_FOCUS;
@@ -68,10 +64,10 @@ void GridPeer::PaintEdge(::HDC dc) {
   GetWindowRect(Handle(), &window);
   const int w = window.right - window.left, h = window.bottom - window.top;
   const auto fill = [dc](const TRect& b, TColor colour) { FillBlock(dc, b, colour); };
-  DrawEdge(TRect{0, 0, w, h}, TEdge::FieldSunken, kFace, fill);
+  DrawEdge(TRect{0, 0, w, h}, TEdge::FieldSunken, kGridFace, fill);
   if (horz_.Shown && vert_.Shown) {
     const int right = w - FrameWidth(), bottom = h - FrameWidth();
-    fill({right - VertBarWidth(), bottom - HorzBarHeight(), right, bottom}, kFace);
+    fill({right - VertBarWidth(), bottom - HorzBarHeight(), right, bottom}, kGridFace);
   }
 }
 
@@ -159,7 +155,7 @@ LRESULT GridPeer::Message(UINT msg, WPARAM wParam, LPARAM lParam) {
       Scroll(SB_VERT, wParam);
       return 0;
     case WM_MOUSEWHEEL:
-      if (grid_.ScrollBars() == TScrollStyle::ssNone || !vert_.Shown) break;
+      if (!vert_.Shown) break;
       Scroll(SB_VERT, GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? SB_LINEUP : SB_LINEDOWN);
       return 0;
     case WM_GETOBJECT:

@@ -69,9 +69,8 @@ BITMAPINFO TopDownBitmap(int width, int height) {
 
 void FillBlock(::HDC dc, const TRect& block, TColor colour) {
   const RECT r{block.Left, block.Top, block.Right, block.Bottom};
-  HBRUSH brush = CreateSolidBrush(ToColorRef(colour));
-  FillRect(dc, &r, brush);
-  DeleteObject(brush);
+  SetDCBrushColor(dc, ToColorRef(colour));
+  FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 void ShowSurface(::HDC dc, int x, int y, const platform::Surface& surface) {
