@@ -67,6 +67,8 @@ class TDrawGrid : public TWinControl {
   int ClientHeight() const;
   // The cell's rectangle in client coordinates; empty when not shown.
   TRect CellRect(int col, int row) const;
+  // The shown cell under a client point, as (col, row).
+  std::optional<TPoint> CellAt(int x, int y) const;
 
   // The canvas on the grid's client area, as handed to OnDrawCell.
   TCanvas* Canvas() { return &canvas_; }

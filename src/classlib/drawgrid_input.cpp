@@ -28,12 +28,17 @@ bool TDrawGrid::UserSelect(int col, int row) {
   return true;
 }
 
-bool TDrawGrid::SelectAt(int x, int y) {
+std::optional<TPoint> TDrawGrid::CellAt(int x, int y) const {
   const Layout layout = ComputeLayout();
   const int col = cols_.IndexAt(leftCol_, layout.ClientWidth, x);
   const int row = rows_.IndexAt(topRow_, layout.ClientHeight, y);
-  if (col < 0 || row < 0) return false;
-  return UserSelect(col, row);
+  if (col < 0 || row < 0) return std::nullopt;
+  return TPoint{col, row};
+}
+
+bool TDrawGrid::SelectAt(int x, int y) {
+  const std::optional<TPoint> cell = CellAt(x, y);
+  return cell && UserSelect(cell->X, cell->Y);
 }
 
 void TDrawGrid::MouseDown(int x, int y) {

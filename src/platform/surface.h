@@ -40,6 +40,7 @@ struct Rect {
   constexpr int Width() const { return Right - Left; }
   constexpr int Height() const { return Bottom - Top; }
   constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+  constexpr bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 

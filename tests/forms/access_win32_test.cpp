@@ -81,6 +81,12 @@ TEST_F(MainWindowTest, ScreenReadersReadTheBoardInProcessAndFromAnother) {
   VARIANT state;
   object->get_accState(child, &state);
   EXPECT_NE(state.lVal & STATE_SYSTEM_SELECTED, 0) << "the current cell";
+  const TRect third = window_->DGMain->CellRect(2, 0);
+  POINT inside{third.Right - 1, third.Bottom - 1};
+  ClientToScreen(board, &inside);
+  VARIANT hit;
+  object->accHitTest(inside.x, inside.y, &hit);
+  EXPECT_EQ(hit.lVal, 3) << "the cell under a point";
   // The press slides the selected piece 8 beside the blank into it.
   window_->DGMain->SetCol(2);
   child.lVal = 4;

@@ -229,15 +229,8 @@ class GridAccessible : public Accessible {
     if (grid == nullptr) return E_FAIL;
     POINT at{x, y};
     ScreenToClient(Window(), &at);
-    for (int row = 0; row < grid->RowCount(); ++row) {
-      for (int col = 0; col < grid->ColCount(); ++col) {
-        const TRect r = grid->CellRect(col, row);
-        if (at.x >= r.Left && at.x < r.Right && at.y >= r.Top && at.y < r.Bottom) {
-          return Integer(row * grid->ColCount() + col + 1, child);
-        }
-      }
-    }
-    return Integer(CHILDID_SELF, child);
+    const std::optional<TPoint> cell = grid->CellAt(at.x, at.y);
+    return Integer(cell ? cell->Y * grid->ColCount() + cell->X + 1 : CHILDID_SELF, child);
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
     TDrawGrid* grid = Grid();
@@ -331,10 +324,7 @@ class ContainerAccessible : public Accessible {
     ScreenToClient(Window(), &at);
     const std::vector<GraphicPeer*> children = Children();
     for (std::size_t i = children.size(); i-- > 0;) {
-      const TRect r = children[i]->Place();
-      if (at.x >= r.Left && at.x < r.Right && at.y >= r.Top && at.y < r.Bottom) {
-        return Integer(static_cast<long>(i) + 1, child);
-      }
+      if (children[i]->Place().Contains(at.x, at.y)) return Integer(static_cast<long>(i) + 1, child);
     }
     return Integer(CHILDID_SELF, child);
   }
@@ -348,14 +338,8 @@ class ContainerAccessible : public Accessible {
 
  private:
   std::vector<GraphicPeer*> Children() const {
-    std::vector<GraphicPeer*> children;
-    if (WindowPeer* peer = Peer()) {
-      for (TControl* control : peer->Control().Controls()) {
-        if (!control->HasPeer()) continue;
-        if (auto* g = dynamic_cast<GraphicPeer*>(&control->Peer())) children.push_back(g);
-      }
-    }
-    return children;
+    const WindowPeer* peer = Peer();
+    return peer != nullptr ? peer->GraphicChildren() : std::vector<GraphicPeer*>{};
   }
   GraphicPeer* Child(const VARIANT& child) const {
     const std::vector<GraphicPeer*> children = Children();

@@ -213,10 +213,7 @@ class SpeedButtonPeer : public Graphic<TControlPeer> {
   }
 
  private:
-  bool Contains(int x, int y) const {
-    const TRect b = Place();
-    return x >= 0 && y >= 0 && x < b.Width() && y < b.Height();
-  }
+  bool Contains(int x, int y) const { return TRect{0, 0, Place().Width(), Place().Height()}.Contains(x, y); }
 
   TSpeedButton& button_;
   bool pressed_ = false;

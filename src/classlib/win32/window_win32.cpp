@@ -186,12 +186,8 @@ LRESULT WindowPeer::Message(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_GETOBJECT:
       // The controls this window paints are its client's children.
-      if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
-        for (TControl* child : control_.Controls()) {
-          if (child->HasPeer() && dynamic_cast<GraphicPeer*>(&child->Peer()) != nullptr) {
-            return AnswerContainerObject(*this, wParam);
-          }
-        }
+      if (static_cast<LONG>(lParam) == OBJID_CLIENT && !GraphicChildren().empty()) {
+        return AnswerContainerObject(*this, wParam);
       }
       break;
     default:
@@ -218,24 +214,26 @@ void WindowPeer::PaintClient(::HDC target) {
   }
   HGDIOBJ old = SelectObject(mem, buffer);
   PaintBackground(mem, {0, 0, w, h});
-  for (TControl* child : control_.Controls()) {
-    if (!child->HasPeer()) continue;
-    if (auto* g = dynamic_cast<GraphicPeer*>(&child->Peer())) g->Paint(mem);
-  }
+  for (GraphicPeer* g : GraphicChildren()) g->Paint(mem);
   BitBlt(target, 0, 0, w, h, mem, 0, 0, SRCCOPY);
   SelectObject(mem, old);
   DeleteObject(buffer);
   DeleteDC(mem);
 }
 
+std::vector<GraphicPeer*> WindowPeer::GraphicChildren() const {
+  std::vector<GraphicPeer*> children;
+  for (TControl* child : control_.Controls()) {
+    if (!child->HasPeer()) continue;
+    if (auto* g = dynamic_cast<GraphicPeer*>(&child->Peer())) children.push_back(g);
+  }
+  return children;
+}
+
 GraphicPeer* WindowPeer::GraphicAt(int x, int y) const {
-  const auto& children = control_.Controls();
+  const std::vector<GraphicPeer*> children = GraphicChildren();
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
-    if (!(*it)->HasPeer()) continue;
-    auto* g = dynamic_cast<GraphicPeer*>(&(*it)->Peer());
-    if (g == nullptr) continue;
-    const TRect b = g->Place();
-    if (x >= b.Left && x < b.Right && y >= b.Top && y < b.Bottom) return g;
+    if ((*it)->Place().Contains(x, y)) return *it;
   }
   return nullptr;
 }

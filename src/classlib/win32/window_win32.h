@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "classlib/controls.h"
 #include "classlib/exception.h"
@@ -44,6 +45,8 @@ class WindowPeer {
   // Paints the background, then the graphic children in creation order,
   // through one back buffer.
   void PaintClient(::HDC target);
+  // The controls this window paints, in creation order.
+  std::vector<GraphicPeer*> GraphicChildren() const;
   // The graphic child under a client point, the latest made first.
   GraphicPeer* GraphicAt(int x, int y) const;
   // The window's font: its own, or its parent's, or the system's.
