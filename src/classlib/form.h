@@ -23,6 +23,7 @@ class TForm : public TWinControl {
   // Outer position and size, frame and title bar included. Before a form is
   // shown its frame is not known yet; these then count the frame it is
   // expected to get, and the position is where the frame will stand.
+  TRect OuterRect() const { return FormPeer().OuterRect(); }
   int Left() const { return FormPeer().OuterRect().Left; }
   int Top() const { return FormPeer().OuterRect().Top; }
   int Width() const { return FormPeer().OuterRect().Width(); }

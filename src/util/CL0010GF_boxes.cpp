@@ -9,16 +9,12 @@ namespace {
 
 // Puts `form` centred over `over`, frame included: half the difference,
 // truncated toward zero, not kept on the screen.
+// A form not shown yet counts the frame it is expected to get, so that it
+// stands where it should from the moment it appears.
 void CentreOver(TForm* form, const TRect& over) {
-  const int width = form->Width(), height = form->Height();
-  form->SetLeft(over.Left + (over.Width() - width) / 2);
-  form->SetTop(over.Top + (over.Height() - height) / 2);
-}
-
-// Frame included; for a form not shown yet, the frame it is expected to get,
-// so that it stands where it should from the moment it appears.
-TRect OuterRect(const TForm* form) {
-  return {form->Left(), form->Top(), form->Left() + form->Width(), form->Top() + form->Height()};
+  const TRect outer = form->OuterRect();
+  form->SetLeft(over.Left + (over.Width() - outer.Width()) / 2);
+  form->SetTop(over.Top + (over.Height() - outer.Height()) / 2);
 }
 
 }  // namespace
@@ -33,7 +29,7 @@ void TClsCL0010GF::ShowBox(const TString& text, TMsgDlgType type) {
   try {
     const std::unique_ptr<TMessageForm> box = CreateMessageDialog(text, type);
     if (const TForm* main = Application->MainForm()) {
-      CentreOver(box.get(), OuterRect(main));
+      CentreOver(box.get(), main->OuterRect());
       box->SetCaption(main->Caption());
     } else {
       // Before the main window has finished its creation (a failure while it
@@ -53,5 +49,5 @@ TString TClsCL0010GF::GetAppTitle() const { return Application->Title(); }
 void TClsCL0010GF::CenterOnOwner(TForm* form) {
   const auto* owner = dynamic_cast<const TForm*>(form->Owner());
   if (owner == nullptr) return;
-  CentreOver(form, OuterRect(owner));
+  CentreOver(form, owner->OuterRect());
 }
