@@ -30,7 +30,8 @@ LockResult InstanceLock::Acquire(std::string_view name) {
     return LockResult::HeldByOther;
   }
   HANDLE mutex = CreateMutexA(nullptr, TRUE, mutexName.c_str());
-  if (mutex == nullptr) return LockResult::Unavailable;
+  // A copy run as administrator holds a mutex this one may not open.
+  if (mutex == nullptr) return GetLastError() == ERROR_ACCESS_DENIED ? LockResult::HeldByOther : LockResult::Unavailable;
   // Two copies that both found no mutex a moment ago: the later creation
   // opens the earlier one's, and only the first keeps running.
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
